@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks on both engines (a private PostgreSQL server
+# is started and stopped here).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build"
+"$root/tools/build.sh" "$build"
+work="$build/bench-work"; rm -rf "$work"; mkdir -p "$work"
+trap '"$root/tools/pg-cluster.sh" stop "$work/pg"' EXIT
+eval "$("$root/tools/pg-cluster.sh" start "$work/pg")"
+export PGUSER=$PURCHASING_PG_USER PGPASSWORD=$PURCHASING_PG_PASSWORD PGSERVICEFILE="$work/pg_service.conf"
+printf '[bench]\nhost=%s\nport=%s\ndbname=postgres\n' "$PURCHASING_PG_HOST" "$PURCHASING_PG_PORT" > "$PGSERVICEFILE"
+"$build/purchasing-db" init "$work/bench.db" >/dev/null
+"$build/purchasing-db" init bench >/dev/null
+"$build/bench_adminno" "$work/bench.db"
+"$build/bench_adminno" bench
+if [ -x "$build/bench_grid" ]; then QT_QPA_PLATFORM=offscreen "$build/bench_grid"; fi

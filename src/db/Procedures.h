@@ -1,0 +1,38 @@
+#pragma once
+// The server-procedure layer: procedures of the database written in C++,
+// called by name with named text inputs, run on the caller's connection and
+// inside its current transaction, answering output parameters by name.
+
+#include "db/Connection.h"
+#include <QStringList>
+
+namespace db {
+
+// The inputs of one call, by parameter name.
+class ProcArgs {
+public:
+    explicit ProcArgs(const ProcInputs &inputs) : m_inputs(inputs) {}
+    QString text(const QString &name) const;
+
+private:
+    ProcInputs m_inputs;
+};
+
+using ProcedureFn = ProcOutputs (*)(Connection &, const ProcArgs &);
+
+struct ProcedureDef {
+    const char *name;
+    QStringList inputs;     // declared order; a call must pass exactly these
+    ProcedureFn body;
+};
+
+const QList<ProcedureDef> &procedures();
+
+// Throws DbError for an unknown procedure, a missing or unknown input, or a
+// failing statement inside the procedure.
+ProcOutputs runProcedure(Connection &conn, const QString &name, const ProcInputs &inputs);
+
+// The procedures themselves, one unit each under db/procedures/.
+ProcOutputs PR_GETADMINNO(Connection &conn, const ProcArgs &args);
+
+} // namespace db

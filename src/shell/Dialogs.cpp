@@ -1,0 +1,56 @@
+#include "shell/Dialogs.h"
+#include "shell/Session.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+class RealDialogs final : public DialogResponder {
+public:
+    bool message(MessageKind kind, const QString &caption, const QString &text) override
+    {
+        QWidget *parent = QApplication::activeWindow();
+        switch (kind) {
+        case MessageKind::Info:
+            QMessageBox::information(parent, caption, text);
+            return true;
+        case MessageKind::Error:
+            QMessageBox::critical(parent, caption, text);
+            return true;
+        case MessageKind::Question:
+        case MessageKind::Confirm:
+            return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No)
+                == QMessageBox::Yes;
+        }
+        return false;
+    }
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &fileName,
+                         const QString &filter) override
+    {
+        return QFileDialog::getSaveFileName(parent, caption, fileName, filter, nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
+    }
+    int execDialog(QDialog *dialog) override { return dialog->exec(); }
+};
+
+RealDialogs realDialogs;
+DialogResponder *current = &realDialogs;
+
+} // namespace
+
+DialogResponder &dialogs() { return *current; }
+
+DialogResponder *setDialogResponder(DialogResponder *responder)
+{
+    DialogResponder *previous = current;
+    current = responder ? responder : &realDialogs;
+    return previous;
+}
+
+void ShowInfo(const QString &text) { dialogs().message(MessageKind::Info, kAppTitle, text); }
+void ShowError(const QString &text) { dialogs().message(MessageKind::Error, kAppTitle, text); }
+bool AskYesNo(const QString &text) { return dialogs().message(MessageKind::Question, kAppTitle, text); }
+bool Confirm(const QString &text) { return dialogs().message(MessageKind::Confirm, kAppTitle, text); }

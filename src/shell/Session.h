@@ -1,0 +1,24 @@
+#pragma once
+// Start-up values: set once while the program starts, read everywhere.
+// gEmpNo and gLocalIP fill the audit columns of every insert and update.
+
+#include <QString>
+#include <QStringList>
+
+extern QString gAppDir;      // directory of the executable, ending in a separator
+extern QString gLocalIP;     // dotted IPv4 address of the workstation, or empty
+extern QString gEmpNo;       // employee number (argument 3)
+extern QString gEmpName;     // display name (argument 4)
+extern QString gDbTitle;     // display name of the database account (main window caption)
+extern QString gDbUser;      // database user (argument 2)
+extern QString gRoleSiteCode, gRoleSiteName;
+extern QString gRoleTeamCode, gRoleTeamName;
+extern QString gRoleOutletCode, gRoleOutletName;
+
+// The application title, caption of every message box.
+inline const QString kAppTitle = QStringLiteral(" 구매 자재 관리");
+
+QString GetLocalIP();
+QString GetVersionText();
+// Upper-case base name of the executable: the menu tables' PROJECT_ID.
+QString ProjectId();

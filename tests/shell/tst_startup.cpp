@@ -1,0 +1,153 @@
+// Start-up as the launcher drives it: the four values, the stored password,
+// the connection and its failures, the single instance.
+
+#include "db/Query.h"
+#include "shell/LauncherLink.h"
+#include "shell/O0Main.h"
+#include "shell/Password.h"
+#include "shell/Session.h"
+#include "shell/Startup.h"
+#include "shell/ZZD000.h"
+#include "support/DialogRecorder.h"
+#include "support/TestDb.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QSqlQuery>
+#include <QtTest>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+    QString appDir;
+
+    void resetAppDir()
+    {
+        appDir = testdb::scratchDir() + QStringLiteral("/app%1").arg(QRandomGenerator::global()->generate());
+        QDir().mkpath(appDir);
+    }
+
+private Q_SLOTS:
+    void init() { resetAppDir(); }
+
+    void refusesAnyOtherNumberOfValues_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("three") << QStringList({"a.db", "VMUSER", "A0000001"});
+        QTest::newRow("five") << QStringList({"a.db", "VMUSER", "A0000001", "관리자", "extra"});
+    }
+    void refusesAnyOtherNumberOfValues()
+    {
+        QFETCH(QStringList, arguments);
+        DialogRecorder dialogs;
+        ProgramStart program;
+        QVERIFY(!program.start(arguments, appDir));
+        QCOMPARE(dialogs.texts(), QStringList(kMsgStandalone));
+        QCOMPARE(dialogs.messages.first().kind, MessageKind::Error);
+        QCOMPARE(dialogs.messages.first().caption, QStringLiteral(" 구매 자재 관리"));
+        QVERIFY(!program.dataModule()->dbsDB.isOpen());
+        QCOMPARE(gEmpNo, QStringLiteral("A0000001"));   // read even when the count is wrong
+    }
+
+    void startsWithTheStoredPassword()
+    {
+        const QString alias = testdb::freshAlias(true);
+        WriteStoredPassword(appDir, testdb::password());
+        DialogRecorder dialogs;
+        ProgramStart program;
+        QVERIFY(program.start({alias, testdb::user(), QStringLiteral("A0000001"), QStringLiteral("관리자")}, appDir));
+        QVERIFY(dialogs.messages.isEmpty());
+        QVERIFY(dbsDB().isOpen());
+        QCOMPARE(gEmpName, QStringLiteral("관리자"));
+        QVERIFY(gAppDir.endsWith(QLatin1Char('/')));
+        QVERIFY(program.mainWindow()->windowTitle().startsWith(QStringLiteral("구매 자재 관리(")));
+        QVERIFY(program.mainWindow()->windowTitle() != QStringLiteral("구매 자재 관리()"));
+    }
+
+    void wrongPasswordShowsTheConnectionError()
+    {
+        if (testdb::engine() != db::Engine::PostgreSQL)
+            QSKIP("a SQLite file has no password");
+        WriteStoredPassword(appDir, QStringLiteral("wrong"));
+        DialogRecorder dialogs;
+        ProgramStart program;
+        QVERIFY(!program.start({testdb::freshAlias(), testdb::user(), QStringLiteral("A0000001"), QStringLiteral("관리자")}, appDir));
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY(dialogs.lastText().startsWith(kMsgCannotConnect));
+        QVERIFY(dialogs.lastText().size() > kMsgCannotConnect.size());
+        QVERIFY(program.mainWindow()->isHidden());
+    }
+
+    void withoutStoredPasswordTheUserNameIsThePassword()
+    {
+        if (testdb::engine() != db::Engine::PostgreSQL)
+            QSKIP("a SQLite file has no password");
+        const QString alias = testdb::freshAlias();
+        {
+            auto admin = testdb::connect(alias);
+            QSqlQuery(admin->handle()).exec(QStringLiteral("DROP ROLE IF EXISTS pwuser"));
+            QVERIFY(QSqlQuery(admin->handle()).exec(QStringLiteral("CREATE ROLE pwuser LOGIN PASSWORD 'pwuser'")));
+            QVERIFY(QSqlQuery(admin->handle()).exec(QStringLiteral("GRANT SELECT ON ALL TABLES IN SCHEMA public TO pwuser")));
+        }
+        DialogRecorder dialogs;
+        ProgramStart program;
+        QVERIFY(program.start({alias, QStringLiteral("pwuser"), QStringLiteral("A0000001"), QStringLiteral("관리자")}, appDir));
+        QVERIFY(dialogs.messages.isEmpty());
+        QCOMPARE(program.mainWindow()->windowTitle(), QStringLiteral("구매 자재 관리()"));   // no 'Z9999' row
+    }
+
+    void fullServerGivesTheTooManyUsersMessage()
+    {
+        if (testdb::engine() != db::Engine::PostgreSQL)
+            QSKIP("only a server limits its sessions");
+        const QString alias = testdb::freshAlias();
+        {
+            auto admin = testdb::connect(alias);
+            QSqlQuery(admin->handle()).exec(QStringLiteral("DROP ROLE IF EXISTS fulluser"));
+            QVERIFY(QSqlQuery(admin->handle()).exec(QStringLiteral("CREATE ROLE fulluser LOGIN PASSWORD 'fulluser' CONNECTION LIMIT 0")));
+        }
+        DialogRecorder dialogs;
+        ProgramStart program;
+        QVERIFY(!program.start({alias, QStringLiteral("fulluser"), QStringLiteral("A0000001"), QStringLiteral("관리자")}, appDir));
+        QCOMPARE(dialogs.texts(), QStringList(kMsgTooManyUsers));
+        QVERIFY(IsTooManyUsersError(db::DbError(QStringLiteral("FATAL:  sorry, too many clients already"))));
+        QVERIFY(!IsTooManyUsersError(db::DbError(QStringLiteral("password authentication failed"))));
+    }
+
+    void malformedStoredPasswordIsShownAndNothingConnects()
+    {
+        QSettings(appDir + QStringLiteral("/SBUpdate.ini"), QSettings::IniFormat).setValue(QStringLiteral("PROGRAM/PASS"), QStringLiteral("XYZ1"));
+        DialogRecorder dialogs;
+        ProgramStart program;
+        QVERIFY(!program.start({testdb::freshAlias(), testdb::user(), QStringLiteral("A0000001"), QStringLiteral("관리자")}, appDir));
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY(dialogs.lastText().contains(QStringLiteral("XY")));
+    }
+
+    void secondInstanceBringsTheFirstForward()
+    {
+        SingleInstance first;
+        QVERIFY(first.acquire());
+        int activations = 0;
+        first.setActivateHandler([&] { ++activations; });
+        SingleInstance second;
+        QVERIFY(!second.acquire());
+        QTRY_COMPARE(activations, 1);
+    }
+
+    void launcherHearsTheClose()
+    {
+        QLocalServer launcher;
+        QLocalServer::removeServer(localEndpoint(kLauncherName));
+        QVERIFY(launcher.listen(localEndpoint(kLauncherName)));
+        QByteArray heard;
+        connect(&launcher, &QLocalServer::newConnection, this, [&] {
+            QLocalSocket *s = launcher.nextPendingConnection();
+            connect(s, &QLocalSocket::readyRead, this, [&heard, s] { heard += s->readAll(); });
+        });
+        QVERIFY(NotifyLauncherClosed());
+        QTRY_COMPARE(heard.trimmed(), QByteArray("1924"));
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
