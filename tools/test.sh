@@ -6,7 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-test"
 
-PURCHASING_WITH_OFFICE=1 "$root/tools/install-deps.sh"
+"$root/tools/install-deps.sh"
 rm -rf "$build"
 start=$(date +%s)
 "$root/tools/build.sh" "$build"
