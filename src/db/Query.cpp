@@ -57,9 +57,13 @@ QString valueText(const QVariant &v)
 Query::Query(Connection &conn, const QString &sql)
     : m_conn(conn), m_sql(sql), m_names(placeholders(sql)), m_query(conn.handle())
 {
+    // Not forward-only on PostgreSQL: the driver would stream the rows and the
+    // connection could run no other statement until they are all read, yet
+    // screens read a second list while walking the first.
     if (m_conn.engine() == Engine::PostgreSQL)
         m_query.setNumericalPrecisionPolicy(QSql::HighPrecision);
-    m_query.setForwardOnly(true);
+    else
+        m_query.setForwardOnly(true);
 }
 
 QStringList Query::placeholders(const QString &sql)
@@ -143,6 +147,11 @@ QStringList Query::columns() const
     for (int i = 0; i < r.count(); ++i)
         names.append(r.fieldName(i).toUpper());
     return names;
+}
+
+QMetaType Query::fieldType(const QString &column) const
+{
+    return m_query.record().field(requireColumn(column)).metaType();
 }
 
 int Query::columnIndex(const QString &name) const

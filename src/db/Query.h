@@ -27,7 +27,9 @@ public:
     bool next();
     int rowsAffected() const;
 
+    QStringList parameterNames() const { return m_names; }
     QStringList columns() const;
+    QMetaType fieldType(const QString &column) const;
     int columnIndex(const QString &name) const;   // -1 when absent
     QString text(const QString &column) const;
     QString text(int column) const;

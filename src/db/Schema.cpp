@@ -38,6 +38,9 @@ QString columnDdl(const Column &c, Engine engine)
         ddl += QStringLiteral(" DEFAULT ") + QLatin1String(c.defaultValue);
     if (c.required)
         ddl += QStringLiteral(" NOT NULL");
+    // SQLite ignores declared lengths; the check refuses what PostgreSQL refuses.
+    if (engine == Engine::SQLite && c.type == ColumnType::Text && c.size > 0)
+        ddl += QStringLiteral(" CHECK (LENGTH(%1) <= %2)").arg(QLatin1String(c.name)).arg(c.size);
     return ddl;
 }
 

@@ -1,6 +1,38 @@
 #include "shell/O0Main.h"
+#include "modules/materials/OPI010.h"
+
+#include <functional>
+
+namespace {
+
+using Factory = std::function<QWidget *()>;
+
+template <typename Screen>
+Factory make()
+{
+    return [] { return new Screen; };
+}
+
+// Program id → screen. An id that is not here opens nothing.
+const QHash<QString, Factory> &programTable()
+{
+    static const QHash<QString, Factory> table = {
+        {QStringLiteral("OPI010"), make<TfrmOPI010>()},
+    };
+    return table;
+}
+
+} // namespace
 
 TfrmO0Main::TfrmO0Main(QWidget *parent) : TfrmZZMain(parent)
 {
     setObjectName(QStringLiteral("frmO0Main"));
+}
+
+QWidget *TfrmO0Main::CreateProgramForm(const QString &programId)
+{
+    const auto it = programTable().constFind(programId);
+    if (it == programTable().constEnd())
+        return nullptr;
+    return HostForm(it.value()());
 }

@@ -6,4 +6,7 @@ class TfrmO0Main : public TfrmZZMain {
     Q_OBJECT
 public:
     explicit TfrmO0Main(QWidget *parent = nullptr);
+
+protected:
+    QWidget *CreateProgramForm(const QString &programId) override;
 };

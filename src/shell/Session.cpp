@@ -11,6 +11,7 @@ QString gEmpNo;
 QString gEmpName;
 QString gDbTitle;
 QString gDbUser;
+QString gProjectId;
 QString gRoleSiteCode, gRoleSiteName;
 QString gRoleTeamCode, gRoleTeamName;
 QString gRoleOutletCode, gRoleOutletName;
@@ -37,5 +38,7 @@ QString GetVersionText()
 
 QString ProjectId()
 {
-    return QFileInfo(QCoreApplication::applicationFilePath()).baseName().toUpper();
+    if (gProjectId.isEmpty())
+        gProjectId = QFileInfo(QCoreApplication::applicationFilePath()).baseName().toUpper();
+    return gProjectId;
 }

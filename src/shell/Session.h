@@ -20,5 +20,6 @@ inline const QString kAppTitle = QStringLiteral(" 구매 자재 관리");
 
 QString GetLocalIP();
 QString GetVersionText();
-// Upper-case base name of the executable: the menu tables' PROJECT_ID.
+// PROJECT_ID of the menu tables: the upper-case base name of the executable.
+extern QString gProjectId;
 QString ProjectId();

@@ -82,15 +82,16 @@ private Q_SLOTS:
         if (testdb::engine() != db::Engine::PostgreSQL)
             QSKIP("a SQLite file has no password");
         const QString alias = testdb::freshAlias();
+        // Roles belong to the whole server: a name of this run's own.
+        const QString role = QStringLiteral("pwuser%1").arg(QCoreApplication::applicationPid());
         {
             auto admin = testdb::connect(alias);
-            QSqlQuery(admin->handle()).exec(QStringLiteral("DROP ROLE IF EXISTS pwuser"));
-            QVERIFY(QSqlQuery(admin->handle()).exec(QStringLiteral("CREATE ROLE pwuser LOGIN PASSWORD 'pwuser'")));
-            QVERIFY(QSqlQuery(admin->handle()).exec(QStringLiteral("GRANT SELECT ON ALL TABLES IN SCHEMA public TO pwuser")));
+            QVERIFY(QSqlQuery(admin->handle()).exec(QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD '%1'").arg(role)));
+            QVERIFY(QSqlQuery(admin->handle()).exec(QStringLiteral("GRANT SELECT ON ALL TABLES IN SCHEMA public TO %1").arg(role)));
         }
         DialogRecorder dialogs;
         ProgramStart program;
-        QVERIFY(program.start({alias, QStringLiteral("pwuser"), QStringLiteral("A0000001"), QStringLiteral("관리자")}, appDir));
+        QVERIFY(program.start({alias, role, QStringLiteral("A0000001"), QStringLiteral("관리자")}, appDir));
         QVERIFY(dialogs.messages.isEmpty());
         QCOMPARE(program.mainWindow()->windowTitle(), QStringLiteral("구매 자재 관리()"));   // no 'Z9999' row
     }
@@ -100,14 +101,14 @@ private Q_SLOTS:
         if (testdb::engine() != db::Engine::PostgreSQL)
             QSKIP("only a server limits its sessions");
         const QString alias = testdb::freshAlias();
+        const QString role = QStringLiteral("fulluser%1").arg(QCoreApplication::applicationPid());
         {
             auto admin = testdb::connect(alias);
-            QSqlQuery(admin->handle()).exec(QStringLiteral("DROP ROLE IF EXISTS fulluser"));
-            QVERIFY(QSqlQuery(admin->handle()).exec(QStringLiteral("CREATE ROLE fulluser LOGIN PASSWORD 'fulluser' CONNECTION LIMIT 0")));
+            QVERIFY(QSqlQuery(admin->handle()).exec(QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD '%1' CONNECTION LIMIT 0").arg(role)));
         }
         DialogRecorder dialogs;
         ProgramStart program;
-        QVERIFY(!program.start({alias, QStringLiteral("fulluser"), QStringLiteral("A0000001"), QStringLiteral("관리자")}, appDir));
+        QVERIFY(!program.start({alias, role, QStringLiteral("A0000001"), QStringLiteral("관리자")}, appDir));
         QCOMPARE(dialogs.texts(), QStringList(kMsgTooManyUsers));
         QVERIFY(IsTooManyUsersError(db::DbError(QStringLiteral("FATAL:  sorry, too many clients already"))));
         QVERIFY(!IsTooManyUsersError(db::DbError(QStringLiteral("password authentication failed"))));

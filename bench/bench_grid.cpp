@@ -1,0 +1,149 @@
+// Loads 100,000 rows x 10 columns into a RecordSet shown by a DataGrid and
+// reports the time until the grid has painted and the peak memory.
+//
+//   bench_grid [rows]
+
+#include "widgets/DataGrid.h"
+#include "widgets/RecordSet.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QScrollBar>
+
+#include <cstdio>
+
+using namespace widgets;
+
+namespace {
+
+long peakMemoryKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+class PaintWatch final : public QObject
+{
+public:
+    bool painted = false;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
+
+// Runs the event loop until the viewport has painted once more.
+qint64 untilPainted(QApplication &app, QWidget *viewport, PaintWatch &watch, QElapsedTimer &clock)
+{
+    watch.painted = false;
+    viewport->update();
+    while (!watch.painted && clock.elapsed() < 60000)
+        app.processEvents(QEventLoop::AllEvents, 5);
+    app.processEvents();
+    return clock.elapsed();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int rows = argc > 1 ? std::atoi(argv[1]) : 100000;
+    const long baseKb = peakMemoryKb();
+
+    QElapsedTimer clock;
+    clock.start();
+
+    RecordSet records;
+    records.setFields({{"CHK"},
+                       {"PURC_DATE", FieldKind::Date},
+                       {"PURC_NO"},
+                       {"ITEM_CODE"},
+                       {"ITEM_NAME"},
+                       {"QTY", FieldKind::Number, "#,##0.0"},
+                       {"COST_AMT", FieldKind::Number, "#,##0.0000"},
+                       {"AMT", FieldKind::Number, "#,##0"},
+                       {"C_NAME"},
+                       {"REMARK"}});
+    records.beginLoad(rows);
+    const QDate start(2004, 1, 1);
+    for (int i = 0; i < rows; ++i) {
+        const double qty = 1 + i % 50;
+        const double price = 1000.0 + (i * 37) % 9000 + 0.25;
+        records.appendRow({QStringLiteral("0"),
+                           start.addDays(i % 365).toString(Qt::ISODate),
+                           QStringLiteral("PU2004%1").arg(i, 7, 10, QChar(u'0')),
+                           QStringLiteral("%1").arg(10000000 + i % 5000),
+                           QStringLiteral("품목 이름 %1").arg(i % 5000),
+                           qty,
+                           price,
+                           qty * price,
+                           QStringLiteral("거래처 %1").arg(i % 300),
+                           i % 3 ? QString() : QStringLiteral("비고 %1").arg(i)});
+    }
+    records.endLoad();
+    const qint64 loaded = clock.elapsed();
+
+    DataGrid grid;
+    grid.setColumns({
+        // field        title        width  format          options
+        {"CHK",        "선택",         40,  {},             col::Tick},
+        {"PURC_DATE",  "의뢰일자",     90,  "yyyy-mm-dd"},
+        {"PURC_NO",    "의뢰번호",    110},
+        {"ITEM_CODE",  "품목코드",     80},
+        {"ITEM_NAME",  "품 목 명",    160},
+        {"QTY",        "수량",         80,  "#,##0.0",      col::Sortable},
+        {"COST_AMT",   "단  가",      100,  "#,##0.0000"},
+        {"AMT",        "금  액",      110,  "#,##0"},
+        {"C_NAME",     "거래처명",    120},
+        {"REMARK",     "비고",        150},
+    });
+    grid.setFixedColumns(3);
+    grid.addColumnGroup(QStringLiteral("금액"), 5, 7);
+    grid.setFooterTitle(0, QStringLiteral("갯수"));
+    grid.setRowStyler([&records](int row, CellStyle &style) {
+        if (records.at(row, 0).toString() == u"1")
+            style.background = QColor(0xA6, 0xCA, 0xF0);
+    });
+    grid.setRecordSet(&records);
+    grid.showRowCount(0, 1);
+    grid.showColumnSum(0, 7);
+    grid.resize(1000, 700);
+
+    PaintWatch watch;
+    grid.viewport()->installEventFilter(&watch);
+    const qint64 shown = clock.elapsed();
+    grid.show();
+    const qint64 firstPaint = untilPainted(app, grid.viewport(), watch, clock);
+
+    QElapsedTimer step;
+    step.start();
+    grid.verticalScrollBar()->setValue(grid.verticalScrollBar()->maximum());
+    untilPainted(app, grid.viewport(), watch, step);
+    const qint64 scrollToEnd = step.elapsed();
+
+    step.restart();
+    grid.sortByTitle(5);
+    untilPainted(app, grid.viewport(), watch, step);
+    const qint64 sortAndPaint = step.elapsed();
+
+    std::printf("rows: %d x 10 columns\n", records.recordCount());
+    std::printf("load_ms: %lld\n", static_cast<long long>(loaded));
+    std::printf("first_paint_ms: %lld (from the start; show to paint %lld)\n", static_cast<long long>(firstPaint),
+                static_cast<long long>(firstPaint - shown));
+    std::printf("scroll_to_end_paint_ms: %lld\n", static_cast<long long>(scrollToEnd));
+    std::printf("sort_and_paint_ms: %lld\n", static_cast<long long>(sortAndPaint));
+    std::printf("vmhwm_kb: %ld (at start %ld)\n", peakMemoryKb(), baseKb);
+    return watch.painted ? 0 : 1;
+}

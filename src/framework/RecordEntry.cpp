@@ -1,0 +1,170 @@
+#include "framework/RecordEntry.h"
+#include "framework/Records.h"
+#include "shell/Dialogs.h"
+#include "widgets/DataGrid.h"
+#include "widgets/Edits.h"
+#include "widgets/RecordSet.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+RecordEntryScreen::RecordEntryScreen(const QString &programId, RecordEntrySpec spec, QWidget *parent)
+    : TfrmZOI010(programId, parent), m_spec(std::move(spec))
+{
+    panMaster->hide();
+    m_records = new widgets::RecordSet(this);
+    // The fields exist before the first search, so that a new record can be
+    // entered into an empty list.
+    QVector<widgets::Field> fields;
+    auto addField = [&fields](const QString &name) {
+        for (const widgets::Field &f : std::as_const(fields)) {
+            if (f.name == name)
+                return;
+        }
+        fields.append({name, widgets::FieldKind::Text, {}});
+    };
+    for (const widgets::GridColumn &c : std::as_const(m_spec.columns))
+        addField(c.field);
+    for (const InputField &f : std::as_const(m_spec.inputs))
+        addField(f.field);
+    m_records->setFields(fields);
+    m_grid = new widgets::DataGrid(panDisplay);
+    m_grid->setObjectName(QStringLiteral("RealDBGrid"));
+    m_grid->setRowSelect(true);
+    m_grid->setColumns(m_spec.columns);
+    m_grid->setRecordSet(m_records);
+    panDisplay->layout()->addWidget(m_grid);
+    setListRecords(m_records);
+    buildInputPanel();
+    FormCreate();
+}
+
+void RecordEntryScreen::buildInputPanel()
+{
+    auto *layout = new QGridLayout(panInput);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setVerticalSpacing(6);
+    int row = 0;
+    for (const InputField &f : std::as_const(m_spec.inputs)) {
+        auto *label = new QLabel(f.label, panInput);
+        auto *edit = new widgets::DbEdit(m_records, f.field, panInput);
+        edit->setObjectName(f.objectName);
+        if (f.maxLength > 0)
+            edit->setMaxLength(f.maxLength);
+        edit->setToolTip(f.hint.isEmpty() ? f.note : f.hint);
+        label->setBuddy(edit);
+        layout->addWidget(label, row, 0);
+        layout->addWidget(edit, row, 1);
+        if (!f.note.isEmpty())
+            layout->addWidget(new QLabel(f.note, panInput), row, 2);
+        m_inputs.append(edit);
+        ++row;
+    }
+    layout->setRowStretch(row, 1);
+    layout->setColumnStretch(1, 1);
+}
+
+widgets::DbEdit *RecordEntryScreen::input(const QString &field) const
+{
+    for (widgets::DbEdit *e : m_inputs) {
+        if (e->fieldName().compare(field, Qt::CaseInsensitive) == 0)
+            return e;
+    }
+    return nullptr;
+}
+
+void RecordEntryScreen::setKeyEditable(bool editable)
+{
+    if (widgets::DbEdit *key = input(m_spec.keyField))
+        key->setReadOnly(!editable);
+}
+
+void RecordEntryScreen::glSelect()
+{
+    RecordCount = OpenRecords(*m_records, ScreenConnection(), m_spec.selectSql);
+    ShowRecordCount();
+}
+
+void RecordEntryScreen::glInsert()
+{
+    m_records->append();
+    ClearPanel(panInput);
+    if (!m_inputs.isEmpty())
+        m_inputs.first()->setFocus();
+}
+
+void RecordEntryScreen::glEdit()
+{
+    m_oldKey = m_records->text(m_spec.keyField);
+    m_records->edit();
+    setKeyEditable(false);
+    for (widgets::DbEdit *e : std::as_const(m_inputs)) {
+        if (!e->isReadOnly()) {
+            e->setFocus();
+            break;
+        }
+    }
+}
+
+void RecordEntryScreen::glSave()
+{
+    for (int i = 0; i < m_spec.inputs.size(); ++i) {
+        const InputField &f = m_spec.inputs.at(i);
+        if (!f.requiredMessage.isEmpty() && m_records->text(f.field).trimmed().isEmpty()) {
+            ShowInfo(f.requiredMessage);
+            m_inputs.at(i)->setFocus();
+            return;
+        }
+    }
+    const bool inserting = WorkMode == wmInsert;
+    if (inserting && !m_spec.duplicateSql.isEmpty()) {
+        db::Query dup(ScreenConnection(), m_spec.duplicateSql);
+        BindFromRecord(dup, *m_records);
+        if (dup.exec().next()) {
+            ShowInfo(m_spec.duplicateMessage);
+            if (widgets::DbEdit *key = input(m_spec.keyField))
+                key->setFocus();
+            return;
+        }
+    }
+    const bool committed = RunInTransaction(m_spec.failureForm, [&] {
+        if (inserting)
+            ExecFromRecord(ScreenConnection(), m_spec.insertSql, *m_records);
+        else
+            ExecFromRecord(ScreenConnection(), m_spec.updateSql, *m_records, {{oldKeyParam(), m_oldKey}});
+    });
+    if (!committed)
+        return;   // the input stays on the screen, still in its mode
+    m_records->post();
+    RecordCount = m_records->recordCount();
+    ShowRecordCount();
+    setKeyEditable(true);
+    SaveOK = true;
+    if (widgets::DbEdit *key = input(m_spec.keyField))
+        key->setFocus();
+}
+
+void RecordEntryScreen::glCancel()
+{
+    m_records->cancel();
+    setKeyEditable(true);
+    if (widgets::DbEdit *key = input(m_spec.keyField))
+        key->setFocus();
+}
+
+bool RecordEntryScreen::glDelete()
+{
+    if (!Confirm(m_spec.deleteQuestion))
+        return false;
+    const QString key = m_records->text(m_spec.keyField);
+    const bool committed = RunInTransaction(m_spec.failureForm, [&] {
+        ExecFromRecord(ScreenConnection(), m_spec.deleteSql, *m_records, {{oldKeyParam(), key}});
+    });
+    if (!committed)
+        return false;
+    m_records->deleteRecord();
+    RecordCount = m_records->recordCount();
+    ShowRecordCount();
+    return true;
+}

@@ -1,0 +1,67 @@
+#pragma once
+// The shape that master-data screens share: a list of one table's rows in a
+// data-bound grid, the current row in data-aware fields of the input panel,
+// and insert, update and delete statements bound from the record. A screen
+// of this shape declares its columns, fields, statements and messages.
+
+#include "framework/ZOI010.h"
+#include "widgets/GridColumn.h"
+
+namespace widgets {
+class DataGrid;
+class DbEdit;
+class RecordSet;
+}
+
+struct InputField {
+    QString field;             // field of the record
+    QString label;             // caption left of the field
+    QString objectName;        // e.g. "dbeDEPT_CODE"
+    int maxLength = 0;
+    QString note = {};         // shown right of the field (and as its tool tip)
+    QString requiredMessage = {};  // ShowInfo text when left empty; empty: optional
+    QString hint = {};         // tool tip when it differs from the note
+};
+
+struct RecordEntrySpec {
+    QString selectSql;
+    QVector<widgets::GridColumn> columns;
+    QVector<InputField> inputs;
+    QString keyField;          // read-only while editing; bound as :OLD_<key> when updating and deleting
+    QString duplicateSql;      // insert mode: a row found means the key is taken
+    QString duplicateMessage;
+    QString insertSql;         // parameters from the record, :U_EMP_NO and :U_IP from the session
+    QString updateSql;
+    QString deleteSql;
+    QString deleteQuestion = QStringLiteral("선택된 자료를 삭제하시겠습니까?");
+    FailureForm failureForm = FailureForm::Reporting;
+};
+
+class RecordEntryScreen : public TfrmZOI010 {
+    Q_OBJECT
+public:
+    RecordEntryScreen(const QString &programId, RecordEntrySpec spec, QWidget *parent = nullptr);
+
+    widgets::RecordSet *records() const { return m_records; }
+    widgets::DataGrid *grid() const { return m_grid; }
+    widgets::DbEdit *input(const QString &field) const;
+
+protected:
+    void glSelect() override;
+    void glInsert() override;
+    void glEdit() override;
+    void glSave() override;
+    void glCancel() override;
+    bool glDelete() override;
+
+private:
+    void buildInputPanel();
+    void setKeyEditable(bool editable);
+    QString oldKeyParam() const { return QStringLiteral("OLD_") + m_spec.keyField; }
+
+    RecordEntrySpec m_spec;
+    widgets::RecordSet *m_records;
+    widgets::DataGrid *m_grid;
+    QList<widgets::DbEdit *> m_inputs;
+    QString m_oldKey;
+};

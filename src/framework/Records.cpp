@@ -1,0 +1,86 @@
+#include "framework/Records.h"
+#include "shell/Session.h"
+#include "widgets/RecordSet.h"
+
+#include <QSqlField>
+#include <QSqlRecord>
+
+namespace {
+
+bool isNumeric(QMetaType type)
+{
+    switch (type.id()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+int OpenRecords(widgets::RecordSet &records, db::Connection &conn, const QString &sql, const Params &params)
+{
+    db::Query q(conn, sql);
+    for (const auto &p : params)
+        q.bind(p.first, p.second);
+    q.exec();
+    const QStringList columns = q.columns();
+    QVector<widgets::Field> fields;
+    QVector<bool> numeric;
+    for (const QString &name : columns) {
+        const QMetaType type = q.fieldType(name);
+        numeric.append(isNumeric(type));
+        fields.append({name, numeric.back() ? widgets::FieldKind::Number : widgets::FieldKind::Text, {}});
+    }
+    records.setFields(fields);
+    records.beginLoad();
+    while (q.next()) {
+        QVector<QVariant> row;
+        row.reserve(columns.size());
+        for (int i = 0; i < columns.size(); ++i) {
+            const QString text = q.text(i);
+            if (text.isEmpty())
+                row.append(QVariant());
+            else if (numeric[i])
+                row.append(text.toDouble());
+            else
+                row.append(text);
+        }
+        records.appendRow(std::move(row));
+    }
+    records.endLoad();
+    return records.recordCount();
+}
+
+void BindFromRecord(db::Query &query, const widgets::RecordSet &records, const Params &extra)
+{
+    for (const auto &p : extra)
+        query.bind(p.first, p.second);
+    for (const QString &name : query.parameterNames()) {
+        bool given = false;
+        for (const auto &p : extra)
+            given = given || p.first.compare(name, Qt::CaseInsensitive) == 0;
+        if (given)
+            continue;
+        if (name == QLatin1String("U_EMP_NO"))
+            query.bind(name, gEmpNo);
+        else if (name == QLatin1String("U_IP"))
+            query.bind(name, gLocalIP);
+        else
+            query.bind(name, records.text(name));
+    }
+}
+
+int ExecFromRecord(db::Connection &conn, const QString &sql, const widgets::RecordSet &records, const Params &extra)
+{
+    db::Query q(conn, sql);
+    BindFromRecord(q, records, extra);
+    q.exec();
+    return q.rowsAffected();
+}

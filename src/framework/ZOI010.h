@@ -1,0 +1,100 @@
+#pragma once
+// The entry screen controller: one fixed cycle of search, new, edit, save,
+// cancel and delete over the screen's list, the buttons that each mode
+// allows, keyboard movement through the input fields and the conventions of
+// saving in one transaction. A screen fills in the gl… operations.
+
+#include "framework/ZZI010.h"
+
+class QToolButton;
+class QLabel;
+namespace db { class Connection; }
+namespace widgets { class RecordSet; }
+
+enum WorkModes : quint8 { wmBrowse = 0, wmEdit = 1, wmInsert = 2 };
+
+// How a screen's save or delete shows a failed statement.
+enum class FailureForm { Quiet, Reporting };
+
+class TfrmZOI010 : public TfrmZZI010 {
+    Q_OBJECT
+public:
+    TfrmZOI010(const QString &programId, QWidget *parent = nullptr);
+
+    quint8 WorkMode = wmBrowse;
+    int RecordCount = 0;
+    bool SaveOK = false;
+
+    // Recomputes the usable buttons and panels from WorkMode and RecordCount.
+    void glEnabledCheck();
+    // The server's date as 'yyyy-mm-dd'.
+    QString GetSystemDate();
+    // Empties the input controls lying directly on `panel`.
+    static void ClearPanel(QWidget *panel);
+    // Sets "RecordCount : n" in the count panel.
+    void ShowRecordCount();
+
+    bool bbtAddClick();
+    bool bbtEditClick();
+    bool bbtDeleteClick();
+    bool bbtSaveClick() override;
+    bool bbtCancelClick() override;
+    bool bbtSearchClick() override;
+    void sbtFirstClick();
+    void sbtPriorClick();
+    void sbtNextClick();
+    void sbtLastClick();
+
+    // Writes every input control under `container` into the keyboard and
+    // focus handling (done once at creation; screens that add controls later
+    // call it for them).
+    void HookControls(QWidget *container);
+
+    QToolButton *sbtFirst, *sbtPrior, *sbtNext, *sbtLast;
+    QPushButton *bbtExcel, *bbtPrint, *bbtPreview, *bbtAdd, *bbtEdit, *bbtDelete;
+    QFrame *panMaster;
+    QWidget *panDisplay;
+    QFrame *panInput;
+    QFrame *panRecordCount;
+    QLabel *panRecordCnt;
+
+protected:
+    // The operations of a screen; each override calls the inherited one first.
+    virtual void glOnEnterEvent(QWidget *control);
+    virtual void glOnExitEvent(QWidget *control);
+    // True when the key was used up (the original's Key := 0).
+    virtual bool glOnKeyDown(QWidget *control, QKeyEvent *event);
+    virtual void glOnKeyPress(QWidget *control, QKeyEvent *event);
+    virtual void glInsert() {}
+    virtual void glEdit() {}
+    virtual void glSave() {}
+    virtual void glCancel() {}
+    // Returns whether something was deleted: the controller reports a
+    // deletion only then (a declined confirmation deletes nothing).
+    virtual bool glDelete() { return false; }
+    virtual void glSelect() {}
+    // The record set of the screen's list, moved by the navigation buttons.
+    void setListRecords(widgets::RecordSet *records) { m_list = records; }
+    widgets::RecordSet *listRecords() const { return m_list; }
+
+    // Runs `body` in a transaction on the program's connection: commit and
+    // SaveOK on success; on failure rollback, and in the reporting form the
+    // standard error display. True when committed.
+    bool RunInTransaction(FailureForm form, const std::function<void()> &body);
+
+    void FormCreate();
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    QHBoxLayout *m_masterLayout;
+
+private:
+    // Runs one operation, showing any failure with the standard error display.
+    bool guarded(const std::function<void()> &operation);
+    void hookControl(QWidget *control);
+    void afterNavigate(bool towardsStart);
+
+    widgets::RecordSet *m_list = nullptr;
+};
+
+// The connection every screen writes through.
+db::Connection &ScreenConnection();

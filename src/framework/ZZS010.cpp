@@ -1,0 +1,45 @@
+#include "framework/ZZS010.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+TfrmZZS010::TfrmZZS010(const QString &programId, QWidget *parent) : TfrmZZI000(programId, parent)
+{
+    panSearch = new QFrame(this);
+    panSearch->setObjectName(QStringLiteral("panSearch"));
+    panSearch->setFixedHeight(40);
+    panSearch->setFrameShape(QFrame::StyledPanel);
+    m_searchLayout = new QHBoxLayout(panSearch);
+    m_searchLayout->setContentsMargins(6, 4, 6, 4);
+    m_searchLayout->addStretch(1);
+    bbtSearch = makeButton(panSearch, QStringLiteral("bbtSearch"), QStringLiteral("조회(F3)"));
+    m_searchLayout->addWidget(bbtSearch);
+    m_rootLayout->insertWidget(0, panSearch);
+
+    bbtPrint = addButton(QStringLiteral("bbtPrint"), QStringLiteral("출력(F11)"), bbtClose);
+    bbtPreview = addButton(QStringLiteral("bbtPreview"), QStringLiteral("미리보기"), bbtClose);
+    connect(bbtSearch, &QPushButton::clicked, this, [this] { bbtSearchClick(); });
+    connect(bbtPrint, &QPushButton::clicked, this, [this] { bbtPrintClick(); });
+    connect(bbtPreview, &QPushButton::clicked, this, [this] { bbtPreviewClick(); });
+    addHotKey(QStringLiteral("popHotkeySearch"), Qt::Key_F3, [this] { bbtSearchClick(); });
+    addHotKey(QStringLiteral("popHotkeyPrint"), Qt::Key_F11, [this] { bbtPrintClick(); });
+    addHotKey(QStringLiteral("popHotkeyPreview"), QKeySequence(Qt::SHIFT | Qt::Key_F11), [this] { bbtPreviewClick(); });
+}
+
+bool TfrmZZS010::bbtSearchClick()
+{
+    ShowStatus(QString());
+    return usable(bbtSearch, this);
+}
+
+bool TfrmZZS010::bbtPrintClick()
+{
+    ShowStatus(QString());
+    return usable(bbtPrint, this);
+}
+
+bool TfrmZZS010::bbtPreviewClick()
+{
+    ShowStatus(QString());
+    return usable(bbtPreview, this);
+}
