@@ -1,0 +1,7 @@
+purchasing_add_test(tst_csv ${CMAKE_CURRENT_LIST_DIR}/tst_csv.cpp)
+purchasing_add_db_test(tst_schema ${CMAKE_CURRENT_LIST_DIR}/tst_schema.cpp)
+purchasing_add_db_test(tst_query ${CMAKE_CURRENT_LIST_DIR}/tst_query.cpp)
+purchasing_add_db_test(tst_adminno ${CMAKE_CURRENT_LIST_DIR}/tst_adminno.cpp)
+purchasing_add_db_test(tst_admin_tool ${CMAKE_CURRENT_LIST_DIR}/tst_admin_tool.cpp)
+add_dependencies(tst_admin_tool purchasing-db)
+target_compile_definitions(tst_admin_tool PRIVATE PURCHASING_BIN_DIR="${CMAKE_BINARY_DIR}")

@@ -1,0 +1,1 @@
+purchasing_add_db_test(tst_OPI010 ${CMAKE_CURRENT_LIST_DIR}/tst_OPI010.cpp)

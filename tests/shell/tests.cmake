@@ -1,0 +1,6 @@
+purchasing_add_test(tst_password ${CMAKE_CURRENT_LIST_DIR}/tst_password.cpp)
+purchasing_add_test(tst_splash ${CMAKE_CURRENT_LIST_DIR}/tst_splash.cpp)
+purchasing_add_db_test(tst_startup ${CMAKE_CURRENT_LIST_DIR}/tst_startup.cpp)
+purchasing_add_db_test(tst_mainwindow ${CMAKE_CURRENT_LIST_DIR}/tst_mainwindow.cpp)
+target_compile_definitions(tst_splash PRIVATE PURCHASING_SPLASH_RCC="${CMAKE_BINARY_DIR}/MainImg.rcc")
+add_dependencies(tst_splash purchasing_splash)
