@@ -144,6 +144,18 @@ void Connection::rollback()
     q.exec(QStringLiteral("ROLLBACK"));
 }
 
+void Connection::savepoint(const char *name) { execRaw(QStringLiteral("SAVEPOINT ") + QLatin1String(name)); }
+
+void Connection::rollbackToSavepoint(const char *name)
+{
+    execRaw(QStringLiteral("ROLLBACK TO SAVEPOINT ") + QLatin1String(name));
+}
+
+void Connection::releaseSavepoint(const char *name)
+{
+    execRaw(QStringLiteral("RELEASE SAVEPOINT ") + QLatin1String(name));
+}
+
 ProcOutputs Connection::callProcedure(const QString &name, const ProcInputs &inputs)
 {
     return runProcedure(*this, name, inputs);

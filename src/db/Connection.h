@@ -47,6 +47,11 @@ public:
     void commit();
     void rollback();           // quiet when none is active
 
+    // Savepoints inside the active transaction (names are the program's own).
+    void savepoint(const char *name);
+    void rollbackToSavepoint(const char *name);
+    void releaseSavepoint(const char *name);
+
     // Runs a server procedure of the project's own procedure layer on this
     // connection and in its current transaction.
     ProcOutputs callProcedure(const QString &name, const ProcInputs &inputs);

@@ -12,6 +12,13 @@ public:
         : std::runtime_error(message.toStdString()), m_sqlState(sqlState) {}
     QString message() const { return QString::fromStdString(what()); }
     QString sqlState() const { return m_sqlState; }
+    // The row's key is taken already (PostgreSQL 23505; SQLite's unique
+    // and primary key constraints).
+    bool isKeyCollision() const
+    {
+        return m_sqlState == QLatin1String("23505") || m_sqlState == QLatin1String("1555")
+            || m_sqlState == QLatin1String("2067") || message().contains(QLatin1String("UNIQUE constraint failed"));
+    }
 
 private:
     QString m_sqlState;

@@ -101,6 +101,25 @@ private Q_SLOTS:
                                       {{QStringLiteral("U"), gDbUser.toUpper()}})));
     }
 
+    void menuEntryOpensTheDepartmentRegisterInATab()
+    {
+        TestSession session;
+        TfrmO0Main w;
+        QVERIFY(w.FormCreate());
+        w.show();
+        QAction *entry = w.findChild<QAction *>(QStringLiteral("OPI010"));
+        QVERIFY(entry);
+        entry->trigger();
+        QCOMPARE(tabs(w), QStringList{"OPI010"});
+        QCOMPARE(w.pgcTabs->tabText(0), entry->text());
+        auto *screen = w.pgcTabs->currentWidget()->findChild<TfrmZZI000 *>(QStringLiteral("frmOPI010"));
+        QVERIFY(screen && screen->isHosted() && screen->isVisible());
+        QCOMPARE(screen->statusText(0), QStringLiteral("OPI010"));
+        entry->trigger();   // a second choice only brings the tab forward
+        QCOMPARE(w.pgcTabs->count(), 1);
+        QCOMPARE(windowMenu(w).size(), 1);
+    }
+
     void programOpensOnceAndTabsStayInOrder()
     {
         TestSession session;
