@@ -6,6 +6,9 @@
 #include "widgets/RecordSet.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -36,13 +39,50 @@ RecordEntryScreen::RecordEntryScreen(const QString &programId, RecordEntrySpec s
     m_grid->setRecordSet(m_records);
     panDisplay->layout()->addWidget(m_grid);
     setListRecords(m_records);
+    buildSearchPanel();
     buildInputPanel();
+    if (m_spec.listKeys)
+        connect(m_grid, &widgets::DataGrid::cellDoubleClicked, this, [this] { bbtEditClick(); });
     FormCreate();
+}
+
+void RecordEntryScreen::buildSearchPanel()
+{
+    int at = 0;
+    for (const SearchField &f : std::as_const(m_spec.search)) {
+        auto *label = new QLabel(f.label, panSearch);
+        auto *edit = new QLineEdit(panSearch);
+        edit->setObjectName(f.objectName);
+        edit->setProperty("param", f.param);
+        if (f.maxLength > 0)
+            edit->setMaxLength(f.maxLength);
+        if (f.upperCase)
+            connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
+                if (text != text.toUpper()) {
+                    const int cursor = edit->cursorPosition();
+                    edit->setText(text.toUpper());
+                    edit->setCursorPosition(cursor);
+                }
+            });
+        label->setBuddy(edit);
+        m_searchLayout->insertWidget(at++, label);
+        m_searchLayout->insertWidget(at++, edit);
+        m_searchFields.append(edit);
+    }
+}
+
+QLineEdit *RecordEntryScreen::searchField(const QString &param) const
+{
+    for (QLineEdit *e : m_searchFields) {
+        if (e->property("param").toString() == param)
+            return e;
+    }
+    return nullptr;
 }
 
 void RecordEntryScreen::buildInputPanel()
 {
-    auto *layout = new QGridLayout(panInput);
+    auto *layout = m_inputLayout = new QGridLayout(panInput);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->setVerticalSpacing(6);
     int row = 0;
@@ -61,7 +101,7 @@ void RecordEntryScreen::buildInputPanel()
         m_inputs.append(edit);
         ++row;
     }
-    layout->setRowStretch(row, 1);
+    layout->setRowStretch(100, 1);
     layout->setColumnStretch(1, 1);
 }
 
@@ -82,8 +122,31 @@ void RecordEntryScreen::setKeyEditable(bool editable)
 
 void RecordEntryScreen::glSelect()
 {
-    RecordCount = OpenRecords(*m_records, ScreenConnection(), m_spec.selectSql);
+    Params params;
+    for (QLineEdit *e : std::as_const(m_searchFields))
+        params.append({e->property("param").toString(), e->text()});
+    listRows(m_spec.selectSql, params);
+}
+
+void RecordEntryScreen::listRows(const QString &sql, const Params &params)
+{
+    RecordCount = OpenRecords(*m_records, ScreenConnection(), sql, params);
     ShowRecordCount();
+}
+
+bool RecordEntryScreen::glOnKeyDown(QWidget *control, QKeyEvent *event)
+{
+    if (m_spec.listKeys && control == m_grid) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            bbtEditClick();
+            return true;
+        }
+        if (event->key() == Qt::Key_Delete) {
+            bbtDeleteClick();
+            return true;
+        }
+    }
+    return TfrmZOI010::glOnKeyDown(control, event);
 }
 
 void RecordEntryScreen::glInsert()
@@ -107,16 +170,31 @@ void RecordEntryScreen::glEdit()
     }
 }
 
-void RecordEntryScreen::glSave()
+bool RecordEntryScreen::validate()
 {
     for (int i = 0; i < m_spec.inputs.size(); ++i) {
         const InputField &f = m_spec.inputs.at(i);
         if (!f.requiredMessage.isEmpty() && m_records->text(f.field).trimmed().isEmpty()) {
             ShowInfo(f.requiredMessage);
             m_inputs.at(i)->setFocus();
-            return;
+            return false;
         }
     }
+    return true;
+}
+
+void RecordEntryScreen::writeRecord(bool inserting)
+{
+    if (inserting)
+        ExecFromRecord(ScreenConnection(), m_spec.insertSql, *m_records);
+    else
+        ExecFromRecord(ScreenConnection(), m_spec.updateSql, *m_records, {{oldKeyParam(), m_oldKey}});
+}
+
+void RecordEntryScreen::glSave()
+{
+    if (!validate())
+        return;
     const bool inserting = WorkMode == wmInsert;
     if (inserting && !m_spec.duplicateSql.isEmpty()) {
         db::Query dup(ScreenConnection(), m_spec.duplicateSql);
@@ -128,12 +206,7 @@ void RecordEntryScreen::glSave()
             return;
         }
     }
-    const bool committed = RunInTransaction(m_spec.failureForm, [&] {
-        if (inserting)
-            ExecFromRecord(ScreenConnection(), m_spec.insertSql, *m_records);
-        else
-            ExecFromRecord(ScreenConnection(), m_spec.updateSql, *m_records, {{oldKeyParam(), m_oldKey}});
-    });
+    const bool committed = RunInTransaction(m_spec.failureForm, [&] { writeRecord(inserting); });
     if (!committed)
         return;   // the input stays on the screen, still in its mode
     m_records->post();
@@ -143,6 +216,7 @@ void RecordEntryScreen::glSave()
     SaveOK = true;
     if (widgets::DbEdit *key = input(m_spec.keyField))
         key->setFocus();
+    afterSave(inserting);
 }
 
 void RecordEntryScreen::glCancel()
@@ -155,16 +229,19 @@ void RecordEntryScreen::glCancel()
 
 bool RecordEntryScreen::glDelete()
 {
-    if (!Confirm(m_spec.deleteQuestion))
+    if (!Confirm(m_spec.deleteQuestion)) {
+        afterDelete();
         return false;
+    }
     const QString key = m_records->text(m_spec.keyField);
     const bool committed = RunInTransaction(m_spec.failureForm, [&] {
         ExecFromRecord(ScreenConnection(), m_spec.deleteSql, *m_records, {{oldKeyParam(), key}});
     });
-    if (!committed)
-        return false;
-    m_records->deleteRecord();
-    RecordCount = m_records->recordCount();
-    ShowRecordCount();
-    return true;
+    if (committed) {
+        m_records->deleteRecord();
+        RecordCount = m_records->recordCount();
+        ShowRecordCount();
+    }
+    afterDelete();
+    return committed;
 }

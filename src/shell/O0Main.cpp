@@ -1,4 +1,5 @@
 #include "shell/O0Main.h"
+#include "modules/master/OXI020.h"
 #include "modules/materials/OPI010.h"
 
 #include <functional>
@@ -17,6 +18,7 @@ Factory make()
 const QHash<QString, Factory> &programTable()
 {
     static const QHash<QString, Factory> table = {
+        {QStringLiteral("OXI020"), make<TfrmOXI020>()},
         {QStringLiteral("OPI010"), make<TfrmOPI010>()},
     };
     return table;

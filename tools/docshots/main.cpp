@@ -1,0 +1,55 @@
+// Writes the pictures of docs/: the main window with open program tabs, on
+// a demo database.
+//   purchasing-docshots DEMO_ALIAS OUTPUT_DIR
+
+#include "db/Query.h"
+#include "shell/O0Main.h"
+#include "shell/Password.h"
+#include "shell/Session.h"
+#include "shell/ZZD000.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        std::fputs("usage: purchasing-docshots DEMO_ALIAS OUTPUT_DIR\n", stderr);
+        return 2;
+    }
+    QTemporaryDir appDir;
+    WriteStoredPassword(appDir.path(), qEnvironmentVariable("PGPASSWORD", QStringLiteral("vmuser")));
+    TfrmZZD000 data({args.at(1), qEnvironmentVariable("PGUSER", QStringLiteral("VMUSER")), QStringLiteral("A0000001"),
+                     QStringLiteral("관리자")},
+                    appDir.path());
+    if (!data.dbsDB.isOpen())
+        return 1;
+    gProjectId = QStringLiteral("PURCHASING");
+    TfrmO0Main w;
+    if (!w.FormCreate())
+        return 1;
+    w.resize(1280, 800);
+    w.show();
+    w.OpenProgram(QStringLiteral("자재부서등록"), QStringLiteral("OPI010"));
+    w.OpenProgram(QStringLiteral("품목분류코드 등록"), QStringLiteral("OXI020"));
+    // Search in the active tab as a user would with F3.
+    QWidget *screen = w.pgcTabs->currentWidget();
+    QTimer::singleShot(200, [&] {
+        QKeyEvent f3(QEvent::KeyPress, Qt::Key_F3, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : screen, &f3);
+    });
+    QTimer::singleShot(600, [&] {
+        const QString path = QDir(args.at(2)).filePath(QStringLiteral("main-window.png"));
+        w.grab().save(path);
+        std::printf("%s\n", qPrintable(path));
+        app.quit();
+    });
+    return app.exec();
+}
