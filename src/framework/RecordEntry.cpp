@@ -36,6 +36,7 @@ RecordEntryScreen::RecordEntryScreen(const QString &programId, RecordEntrySpec s
     m_grid->setRecordSet(m_records);
     panDisplay->layout()->addWidget(m_grid);
     setListRecords(m_records);
+    setExcelGrid(m_grid);
     buildInputPanel();
     FormCreate();
 }
