@@ -39,6 +39,7 @@ RecordEntryScreen::RecordEntryScreen(const QString &programId, RecordEntrySpec s
     m_grid->setRecordSet(m_records);
     panDisplay->layout()->addWidget(m_grid);
     setListRecords(m_records);
+    setExcelGrid(m_grid);
     buildSearchPanel();
     buildInputPanel();
     if (m_spec.listKeys)

@@ -1,8 +1,11 @@
 #include "framework/ZOI010.h"
 #include "db/Query.h"
 #include "framework/ErrorDisplay.h"
+#include "framework/ExcelExport.h"
 #include "shell/Session.h"
 #include "shell/ZZD000.h"
+#include "widgets/DataGrid.h"
+#include "widgets/PlainGrid.h"
 #include "widgets/RecordSet.h"
 
 #include <QAbstractSpinBox>
@@ -112,6 +115,7 @@ TfrmZOI010::TfrmZOI010(const QString &programId, QWidget *parent) : TfrmZZI010(p
     connect(sbtPrior, &QToolButton::clicked, this, [this] { sbtPriorClick(); });
     connect(sbtNext, &QToolButton::clicked, this, [this] { sbtNextClick(); });
     connect(sbtLast, &QToolButton::clicked, this, [this] { sbtLastClick(); });
+    connect(bbtExcel, &QPushButton::clicked, this, [this] { bbtExcelClick(); });
     addHotKey(QStringLiteral("N1"), Qt::Key_F4, [this] { bbtAddClick(); });
     addHotKey(QStringLiteral("N2"), Qt::Key_F5, [this] { bbtEditClick(); });
     addHotKey(QStringLiteral("N3"), Qt::Key_F9, [this] { bbtDeleteClick(); });
@@ -432,4 +436,20 @@ void TfrmZOI010::afterNavigate(bool towardsStart)
         for (QToolButton *b : {sbtFirst, sbtPrior, sbtNext, sbtLast})
             b->setEnabled(true);
     }
+}
+
+void TfrmZOI010::setExcelGrid(widgets::GridBase *grid, const QString &subtitle)
+{
+    m_excelGrid = grid;
+    m_excelSubtitle = subtitle;
+}
+
+void TfrmZOI010::bbtExcelClick()
+{
+    if (!usable(bbtExcel, this) || !m_excelGrid)
+        return;
+    if (auto *grid = qobject_cast<widgets::DataGrid *>(m_excelGrid.data()))
+        ExportGridToExcel(grid, m_excelSubtitle, this);
+    else if (auto *plain = qobject_cast<widgets::PlainGrid *>(m_excelGrid.data()))
+        ExportGridToExcel(plain, m_excelSubtitle, this);
 }

@@ -6,10 +6,12 @@
 
 #include "framework/ZZI010.h"
 
+#include <QPointer>
+
 class QToolButton;
 class QLabel;
 namespace db { class Connection; }
-namespace widgets { class RecordSet; }
+namespace widgets { class GridBase; class RecordSet; }
 
 enum WorkModes : quint8 { wmBrowse = 0, wmEdit = 1, wmInsert = 2 };
 
@@ -44,6 +46,8 @@ public:
     void sbtPriorClick();
     void sbtNextClick();
     void sbtLastClick();
+    // "엑셀": the list grid into a spreadsheet file (ExcelExport.h).
+    void bbtExcelClick();
 
     // Writes every input control under `container` into the keyboard and
     // focus handling (done once at creation; screens that add controls later
@@ -76,6 +80,10 @@ protected:
     // The record set of the screen's list, moved by the navigation buttons.
     void setListRecords(widgets::RecordSet *records) { m_list = records; }
     widgets::RecordSet *listRecords() const { return m_list; }
+    // The list grid that "엑셀" exports (a data-bound or a plain grid) and the
+    // subtitle that follows the caption in the sheet's title. A screen that
+    // offers the export also shows bbtExcel.
+    void setExcelGrid(widgets::GridBase *grid, const QString &subtitle = {});
 
     // Runs `body` in a transaction on the program's connection: commit and
     // SaveOK on success; on failure rollback, and in the reporting form the
@@ -94,6 +102,8 @@ private:
     void afterNavigate(bool towardsStart);
 
     widgets::RecordSet *m_list = nullptr;
+    QPointer<widgets::GridBase> m_excelGrid;
+    QString m_excelSubtitle;
 };
 
 // The connection every screen writes through.
