@@ -14,4 +14,7 @@ printf '[bench]\nhost=%s\nport=%s\ndbname=postgres\n' "$PURCHASING_PG_HOST" "$PU
 "$build/purchasing-db" init bench >/dev/null
 "$build/bench_adminno" "$work/bench.db"
 "$build/bench_adminno" bench
-if [ -x "$build/bench_grid" ]; then QT_QPA_PLATFORM=offscreen "$build/bench_grid"; fi
+export QT_QPA_PLATFORM=offscreen
+for b in bench_grid bench_export bench_report; do
+  if [ -x "$build/$b" ]; then "$build/$b"; fi
+done
