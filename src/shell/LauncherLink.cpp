@@ -10,6 +10,7 @@ QString localEndpoint(const QString &name)
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
         dir = QDir::tempPath();
+    QDir().mkpath(dir);
     return QDir(dir).filePath(name);
 }
 
@@ -38,7 +39,9 @@ SingleInstance::~SingleInstance() = default;
 bool SingleInstance::acquire()
 {
     m_lock = std::make_unique<QLockFile>(localEndpoint(kInstanceName + QStringLiteral(".lock")));
-    if (!m_lock->tryLock(0)) {
+    // Only a lock held by a running instance means "already running"; a lock
+    // file that cannot be written at all must not keep the program from starting.
+    if (!m_lock->tryLock(0) && m_lock->error() == QLockFile::LockFailedError) {
         sendLine(kInstanceName, QByteArrayLiteral("activate"));
         return false;
     }
