@@ -2,6 +2,7 @@
 #include "db/Query.h"
 #include "framework/ErrorDisplay.h"
 #include "framework/ExcelExport.h"
+#include "framework/Lookups.h"
 #include "shell/Session.h"
 #include "shell/ZZD000.h"
 #include "widgets/DataGrid.h"
@@ -11,7 +12,6 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QAbstractItemView>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QToolButton>
@@ -37,14 +36,6 @@ QToolButton *navButton(QWidget *parent, const QString &name, const QString &hint
     b->setArrowType(arrow);
     b->setFixedSize(25, 25);
     return b;
-}
-
-bool isInputControl(const QWidget *w)
-{
-    return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QComboBox *>(w)
-        || qobject_cast<const QCheckBox *>(w) || qobject_cast<const QRadioButton *>(w)
-        || qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QPlainTextEdit *>(w)
-        || qobject_cast<const QTextEdit *>(w);
 }
 
 } // namespace
@@ -133,105 +124,48 @@ void TfrmZOI010::FormCreate()
 
 void TfrmZOI010::HookControls(QWidget *container)
 {
-    for (QObject *child : container->children()) {
-        auto *w = qobject_cast<QWidget *>(child);
-        if (!w || w == stbMessage)
-            continue;
-        if (isInputControl(w))
-            hookControl(w);
-        else if (qobject_cast<QAbstractItemView *>(w))
-            w->installEventFilter(this);   // grids: key handling only
-        else
-            HookControls(w);
-    }
+    HookFieldControls(container, this, hook::Fields | hook::Memos | hook::Grids, stbMessage);
 }
 
-void TfrmZOI010::hookControl(QWidget *control)
+void TfrmZOI010::InstallLookups(const QList<Lookup> &lookups)
 {
-    control->removeEventFilter(this);
-    control->installEventFilter(this);
-    if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->lineEdit())
-        combo->lineEdit()->installEventFilter(this);
+    if (!m_lookups)
+        m_lookups = new Lookups(this, [this] { return WorkMode == wmEdit || WorkMode == wmInsert; });
+    for (const Lookup &lookup : lookups)
+        m_lookups->install(lookup);
+}
+
+TPopupBtn *TfrmZOI010::PopupBtn(const QString &objectName) const
+{
+    return m_lookups ? m_lookups->button(objectName) : nullptr;
 }
 
 bool TfrmZOI010::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *control = qobject_cast<QWidget *>(watched);
-    if (!control)
-        return false;
-    // An editable combo box's line edit stands for the combo box.
-    if (auto *combo = qobject_cast<QComboBox *>(control->parentWidget()); combo && combo->lineEdit() == control)
-        control = combo;
-    switch (event->type()) {
-    case QEvent::FocusIn:
-        glOnEnterEvent(control);
-        break;
-    case QEvent::FocusOut:
-        glOnExitEvent(control);
-        break;
-    case QEvent::KeyPress: {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (glOnKeyDown(control, key))
-            return true;
-        if (!qobject_cast<QAbstractItemView *>(control)) {
-            glOnKeyPress(control, key);
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-                return true;   // no character for Enter: single-line fields stay quiet
-        }
-        break;
-    }
-    default:
-        break;
-    }
-    return false;
+    return m_fieldEvents.filter(watched, event);
 }
 
 void TfrmZOI010::glOnEnterEvent(QWidget *control)
 {
-    const bool editLike = qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control)
-        || qobject_cast<QTextEdit *>(control) || qobject_cast<QAbstractSpinBox *>(control);
-    if (!editLike && !qobject_cast<QComboBox *>(control))
-        return;
-    QPalette p = control->palette();
-    const auto *line = qobject_cast<QLineEdit *>(control);
-    p.setColor(QPalette::Base, line && line->isReadOnly() ? palette().color(QPalette::Button) : QColor(Qt::yellow));
-    control->setPalette(p);
+    SetFocusColor(control, Qt::yellow);
+    if (m_lookups)
+        m_lookups->entered(control);
 }
 
 void TfrmZOI010::glOnExitEvent(QWidget *control)
 {
-    const bool editLike = qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control)
-        || qobject_cast<QTextEdit *>(control) || qobject_cast<QAbstractSpinBox *>(control);
-    if (!editLike && !qobject_cast<QComboBox *>(control))
-        return;
-    QPalette p = control->palette();
-    const auto *line = qobject_cast<QLineEdit *>(control);
-    p.setColor(QPalette::Base, line && line->isReadOnly() ? palette().color(QPalette::Button)
-                                                         : palette().color(QPalette::Base));
-    control->setPalette(p);
+    SetFocusColor(control, palette().color(QPalette::Base));
+    if (m_lookups)
+        m_lookups->left(control);
 }
 
 bool TfrmZOI010::glOnKeyDown(QWidget *control, QKeyEvent *event)
 {
     if (qobject_cast<QAbstractItemView *>(control))
         return false;   // the screen decides what keys do in a grid
-    const bool combo = qobject_cast<QComboBox *>(control);
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        focusNextChild();
-        break;
-    case Qt::Key_Down:
-        if (!combo)
-            focusNextChild();
-        break;
-    case Qt::Key_Up:
-        if (!combo)
-            focusPreviousChild();
-        break;
-    default:
-        break;
-    }
+    if (m_lookups && m_lookups->keyDown(control, event))
+        return true;
+    MoveFocusByKey(this, control, event);
     return false;
 }
 
@@ -259,10 +193,7 @@ void TfrmZOI010::glEnabledCheck()
         FocusFirstIn(editing ? panInput : panDisplay);
 }
 
-QString TfrmZOI010::GetSystemDate()
-{
-    return db::Query::scalar(ScreenConnection(), QStringLiteral("SELECT TO_CHAR(SYSDATE(),'yyyy-mm-dd') SYSTEMDATE"));
-}
+QString TfrmZOI010::GetSystemDate() { return ServerDate(); }
 
 void TfrmZOI010::ClearPanel(QWidget *panel)
 {

@@ -4,11 +4,15 @@
 // allows, keyboard movement through the input fields and the conventions of
 // saving in one transaction. A screen fills in the gl… operations.
 
+#include "framework/FieldHooks.h"
 #include "framework/ZZI010.h"
 
 #include <QPointer>
 
+class Lookups;
+class TPopupBtn;
 class QToolButton;
+struct Lookup;
 class QLabel;
 namespace db { class Connection; }
 namespace widgets { class GridBase; class RecordSet; }
@@ -18,7 +22,7 @@ enum WorkModes : quint8 { wmBrowse = 0, wmEdit = 1, wmInsert = 2 };
 // How a screen's save or delete shows a failed statement.
 enum class FailureForm { Quiet, Reporting };
 
-class TfrmZOI010 : public TfrmZZI010 {
+class TfrmZOI010 : public TfrmZZI010, public FieldHandlers {
     Q_OBJECT
 public:
     TfrmZOI010(const QString &programId, QWidget *parent = nullptr);
@@ -54,6 +58,12 @@ public:
     // call it for them).
     void HookControls(QWidget *container);
 
+    // Declares the screen's code searches (framework/Lookups.h): creates or
+    // finds their buttons; F1, entering and leaving their fields and a pick
+    // then work through the gl… handlers below.
+    void InstallLookups(const QList<Lookup> &lookups);
+    TPopupBtn *PopupBtn(const QString &objectName) const;
+
     QToolButton *sbtFirst, *sbtPrior, *sbtNext, *sbtLast;
     QPushButton *bbtExcel, *bbtPrint, *bbtPreview, *bbtAdd, *bbtEdit, *bbtDelete;
     QFrame *panMaster;
@@ -64,11 +74,11 @@ public:
 
 protected:
     // The operations of a screen; each override calls the inherited one first.
-    virtual void glOnEnterEvent(QWidget *control);
-    virtual void glOnExitEvent(QWidget *control);
+    void glOnEnterEvent(QWidget *control) override;
+    void glOnExitEvent(QWidget *control) override;
     // True when the key was used up (the original's Key := 0).
-    virtual bool glOnKeyDown(QWidget *control, QKeyEvent *event);
-    virtual void glOnKeyPress(QWidget *control, QKeyEvent *event);
+    bool glOnKeyDown(QWidget *control, QKeyEvent *event) override;
+    void glOnKeyPress(QWidget *control, QKeyEvent *event) override;
     virtual void glInsert() {}
     virtual void glEdit() {}
     virtual void glSave() {}
@@ -98,12 +108,13 @@ protected:
 private:
     // Runs one operation, showing any failure with the standard error display.
     bool guarded(const std::function<void()> &operation);
-    void hookControl(QWidget *control);
     void afterNavigate(bool towardsStart);
 
     widgets::RecordSet *m_list = nullptr;
     QPointer<widgets::GridBase> m_excelGrid;
     QString m_excelSubtitle;
+    FieldEvents m_fieldEvents{*this};
+    Lookups *m_lookups = nullptr;
 };
 
 // The connection every screen writes through.
