@@ -15,3 +15,4 @@ printf '[bench]\nhost=%s\nport=%s\ndbname=postgres\n' "$PURCHASING_PG_HOST" "$PU
 "$build/bench_adminno" "$work/bench.db"
 "$build/bench_adminno" bench
 if [ -x "$build/bench_grid" ]; then QT_QPA_PLATFORM=offscreen "$build/bench_grid"; fi
+if [ -x "$build/bench_report" ]; then QT_QPA_PLATFORM=offscreen "$build/bench_report" 1000 "$work/bench_report.pdf"; fi
