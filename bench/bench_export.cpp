@@ -5,6 +5,7 @@
 //
 //   bench_export [rows] [bound|plain|records]
 
+#include "BenchSupport.h"
 #include "framework/ExcelExport.h"
 #include "shell/Dialogs.h"
 #include "widgets/DataGrid.h"
@@ -24,17 +25,6 @@
 using namespace widgets;
 
 namespace {
-
-long peakMemoryKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 // Names the file and declines opening it.
 class Answers final : public DialogResponder {

@@ -3,6 +3,7 @@
 //
 //   bench_grid [rows]
 
+#include "BenchSupport.h"
 #include "widgets/DataGrid.h"
 #include "widgets/RecordSet.h"
 
@@ -17,17 +18,6 @@
 using namespace widgets;
 
 namespace {
-
-long peakMemoryKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 class PaintWatch final : public QObject
 {

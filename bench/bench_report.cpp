@@ -4,6 +4,7 @@
 //
 //   bench_report [pages] [output.pdf]
 
+#include "BenchSupport.h"
 #include "framework/ZZP010.h"
 #include "reports/Render.h"
 #include "widgets/Format.h"
@@ -21,17 +22,6 @@
 using namespace reports;
 
 namespace {
-
-long peakMemoryKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 // Lines of a receiving list: 40 lines per receipt, seven columns.
 class Listing : public TfrmZZP010 {

@@ -154,6 +154,21 @@ QMetaType Query::fieldType(const QString &column) const
     return m_query.record().field(requireColumn(column)).metaType();
 }
 
+bool Query::isNumeric(const QString &column) const
+{
+    switch (fieldType(column).id()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return true;
+    default:
+        return false;
+    }
+}
+
 int Query::columnIndex(const QString &name) const
 {
     const QSqlRecord r = m_query.record();

@@ -30,6 +30,8 @@ public:
     QStringList parameterNames() const { return m_names; }
     QStringList columns() const;
     QMetaType fieldType(const QString &column) const;
+    // Whether the column holds numbers (kept as numbers in lists).
+    bool isNumeric(const QString &column) const;
     int columnIndex(const QString &name) const;   // -1 when absent
     QString text(const QString &column) const;
     QString text(int column) const;

@@ -170,21 +170,6 @@ QStringList withSearchCondition(const QStringList &lines, const QString &conditi
 
 namespace {
 
-bool isNumeric(QMetaType type)
-{
-    switch (type.id()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return true;
-    default:
-        return false;
-    }
-}
-
 QToolButton *toolButton(QWidget *parent, const QString &name, const QString &hint)
 {
     auto *b = new QToolButton(parent);
@@ -343,7 +328,7 @@ void TfrmPopupWnd::load(db::Query &query)
     m_numeric.clear();
     QVector<widgets::Field> fields;
     for (const QString &name : std::as_const(m_columns)) {
-        m_numeric.append(isNumeric(query.fieldType(name)));
+        m_numeric.append(query.isNumeric(name));
         fields.append({name, widgets::FieldKind::Text, {}});
     }
     cdsPopup->setFields(fields);

@@ -2,27 +2,6 @@
 #include "shell/Session.h"
 #include "widgets/RecordSet.h"
 
-#include <QSqlField>
-#include <QSqlRecord>
-
-namespace {
-
-bool isNumeric(QMetaType type)
-{
-    switch (type.id()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
 
 int OpenRecords(widgets::RecordSet &records, db::Connection &conn, const QString &sql, const Params &params)
 {
@@ -34,8 +13,7 @@ int OpenRecords(widgets::RecordSet &records, db::Connection &conn, const QString
     QVector<widgets::Field> fields;
     QVector<bool> numeric;
     for (const QString &name : columns) {
-        const QMetaType type = q.fieldType(name);
-        numeric.append(isNumeric(type));
+        numeric.append(q.isNumeric(name));
         fields.append({name, numeric.back() ? widgets::FieldKind::Number : widgets::FieldKind::Text, {}});
     }
     records.setFields(fields);

@@ -14,13 +14,8 @@ TfrmZZH000::TfrmZZH000(QWidget *owner) : QDialog(owner)
     m_rootLayout->setSpacing(0);
     panMain = new QWidget(this);
     panMain->setObjectName(QStringLiteral("panMain"));
-    panButtons = new QFrame(this);
-    panButtons->setObjectName(QStringLiteral("panButtons"));
-    panButtons->setFixedHeight(40);
-    panButtons->setFrameShape(QFrame::StyledPanel);
-    auto *buttons = new QHBoxLayout(panButtons);
-    buttons->setContentsMargins(6, 6, 6, 6);
-    buttons->addStretch(1);
+    QHBoxLayout *buttons = nullptr;
+    panButtons = makeButtonBar(this, buttons);
     bbtOK = makeButton(panButtons, QStringLiteral("bbtOK"), QStringLiteral("확인(F10)"));
     bbtOK->setDefault(true);
     bbtOK->setFocusPolicy(Qt::NoFocus);
@@ -67,15 +62,7 @@ bool TfrmZZH000::bbtCloseClick()
 
 TfrmZZH010::TfrmZZH010(QWidget *owner) : TfrmZZH000(owner)
 {
-    panSearch = new QFrame(this);
-    panSearch->setObjectName(QStringLiteral("panSearch"));
-    panSearch->setFixedHeight(40);
-    panSearch->setFrameShape(QFrame::StyledPanel);
-    m_searchLayout = new QHBoxLayout(panSearch);
-    m_searchLayout->setContentsMargins(6, 4, 6, 4);
-    m_searchLayout->addStretch(1);
-    bbtSearch = makeButton(panSearch, QStringLiteral("bbtSearch"), QStringLiteral("조회(F3)"));
-    m_searchLayout->addWidget(bbtSearch);
+    panSearch = makeSearchPanel(this, m_searchLayout, bbtSearch);
     m_rootLayout->insertWidget(0, panSearch);
     connect(bbtSearch, &QPushButton::clicked, this, [this] { bbtSearchClick(); });
     addHotKey(QStringLiteral("popHotkeySearch"), Qt::Key_F3, [this] { bbtSearchClick(); });

@@ -68,6 +68,34 @@ QPushButton *makeButton(QWidget *parent, const QString &objectName, const QStrin
     return b;
 }
 
+QFrame *makeButtonBar(QWidget *owner, QHBoxLayout *&layout)
+{
+    auto *bar = new QFrame(owner);
+    bar->setObjectName(QStringLiteral("panButtons"));
+    bar->setFixedHeight(40);
+    bar->setFrameShape(QFrame::StyledPanel);
+    layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
+    layout->addStretch(1);
+    return bar;
+}
+
+QFrame *makeSearchPanel(QWidget *owner, QHBoxLayout *&layout, QPushButton *&bbtSearch)
+{
+    auto *panel = new QFrame(owner);
+    panel->setObjectName(QStringLiteral("panSearch"));
+    panel->setFixedHeight(40);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Raised);
+    layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->addStretch(1);
+    bbtSearch = makeButton(panel, QStringLiteral("bbtSearch"), QStringLiteral("조회(F3)"));
+    layout->addWidget(bbtSearch);
+    return panel;
+}
+
 void FocusFirstIn(QWidget *container)
 {
     // The chain runs through the whole window in tab order; take the first
@@ -96,14 +124,7 @@ TfrmZZI000::TfrmZZI000(const QString &programId, QWidget *parent)
     m_rootLayout->setSpacing(0);
     panMain = new QWidget(this);
     panMain->setObjectName(QStringLiteral("panMain"));
-    panButtons = new QFrame(this);
-    panButtons->setObjectName(QStringLiteral("panButtons"));
-    panButtons->setFixedHeight(40);
-    static_cast<QFrame *>(panButtons)->setFrameShape(QFrame::StyledPanel);
-    m_buttonLayout = new QHBoxLayout(panButtons);
-    m_buttonLayout->setContentsMargins(6, 6, 6, 6);
-    m_buttonLayout->setSpacing(4);
-    m_buttonLayout->addStretch(1);
+    panButtons = makeButtonBar(this, m_buttonLayout);
     stbMessage = new StatusPanels(this);
     m_rootLayout->addWidget(panMain, 1);
     m_rootLayout->addWidget(panButtons);

@@ -73,6 +73,13 @@ private:
     QString m_programId;
 };
 
+// The button bar of screens and dialogs: 40 pixels, buttons right-aligned
+// after a stretch in `layout`.
+QFrame *makeButtonBar(QWidget *owner, QHBoxLayout *&layout);
+// The search panel: 40 pixels, the fields go left of the stretch in
+// `layout`, "조회(F3)" at the right edge.
+QFrame *makeSearchPanel(QWidget *owner, QHBoxLayout *&layout, QPushButton *&bbtSearch);
+
 // Gives the focus to the first tab stop inside `container`.
 void FocusFirstIn(QWidget *container);
 

@@ -5,16 +5,7 @@
 
 TfrmZZI010::TfrmZZI010(const QString &programId, QWidget *parent) : TfrmZZI000(programId, parent)
 {
-    panSearch = new QFrame(this);
-    panSearch->setObjectName(QStringLiteral("panSearch"));
-    panSearch->setFixedHeight(40);
-    panSearch->setFrameShape(QFrame::StyledPanel);
-    panSearch->setFrameShadow(QFrame::Raised);
-    m_searchLayout = new QHBoxLayout(panSearch);
-    m_searchLayout->setContentsMargins(6, 4, 6, 4);
-    m_searchLayout->addStretch(1);
-    bbtSearch = makeButton(panSearch, QStringLiteral("bbtSearch"), QStringLiteral("조회(F3)"));
-    m_searchLayout->addWidget(bbtSearch);
+    panSearch = makeSearchPanel(this, m_searchLayout, bbtSearch);
     m_rootLayout->insertWidget(0, panSearch);
 
     bbtSave = addButton(QStringLiteral("bbtSave"), QStringLiteral("저장(F2)"), bbtClose);

@@ -5,15 +5,7 @@
 
 TfrmZZS010::TfrmZZS010(const QString &programId, QWidget *parent) : TfrmZZI000(programId, parent)
 {
-    panSearch = new QFrame(this);
-    panSearch->setObjectName(QStringLiteral("panSearch"));
-    panSearch->setFixedHeight(40);
-    panSearch->setFrameShape(QFrame::StyledPanel);
-    m_searchLayout = new QHBoxLayout(panSearch);
-    m_searchLayout->setContentsMargins(6, 4, 6, 4);
-    m_searchLayout->addStretch(1);
-    bbtSearch = makeButton(panSearch, QStringLiteral("bbtSearch"), QStringLiteral("조회(F3)"));
-    m_searchLayout->addWidget(bbtSearch);
+    panSearch = makeSearchPanel(this, m_searchLayout, bbtSearch);
     m_rootLayout->insertWidget(0, panSearch);
 
     bbtPrint = addButton(QStringLiteral("bbtPrint"), QStringLiteral("출력(F11)"), bbtClose);
