@@ -6,28 +6,13 @@
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
 #include "widgets/RecordSet.h"
-#include "support/Typing.h"
+#include "support/ScreenDriver.h"
 
 #include <QtTest>
 
 namespace {
 
-struct Screen {
-    TfrmOPI010 form;
-    Screen()
-    {
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-    }
-    widgets::DbEdit *field(const char *name) { return form.findChild<widgets::DbEdit *>(QLatin1String(name)); }
-    void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, k); }
-    void type(const char *name, const QString &text)
-    {
-        widgets::DbEdit *e = field(name);
-        e->setFocus();
-        e->selectAll();
-        typeText(e, text);
-    }
+struct Screen : ScreenDriver<TfrmOPI010> {
     int rows() const { return form.records()->recordCount(); }
 };
 

@@ -4,7 +4,7 @@
 #include "modules/master/OXI020.h"
 #include "support/DialogRecorder.h"
 #include "support/Session.h"
-#include "support/Typing.h"
+#include "support/ScreenDriver.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
 #include "widgets/RecordSet.h"
@@ -16,22 +16,7 @@
 
 namespace {
 
-struct Screen {
-    TfrmOXI020 form;
-    Screen()
-    {
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-    }
-    widgets::DbEdit *field(const char *name) { return form.findChild<widgets::DbEdit *>(QLatin1String(name)); }
-    void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, k); }
-    void type(const char *name, const QString &text)
-    {
-        widgets::DbEdit *e = field(name);
-        e->setFocus();
-        e->selectAll();
-        typeText(e, text);
-    }
+struct Screen : ScreenDriver<TfrmOXI020> {
     QStringList listedCodes()
     {
         QStringList codes;
