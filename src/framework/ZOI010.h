@@ -95,9 +95,9 @@ protected:
     // offers the export also shows bbtExcel.
     void setExcelGrid(widgets::GridBase *grid, const QString &subtitle = {});
 
-    // Runs `body` in a transaction on the program's connection: commit and
-    // SaveOK on success; on failure rollback, and in the reporting form the
-    // standard error display. True when committed.
+    // Runs `body` in a transaction on the program's connection (joining one
+    // that is active): commit on success; on failure rollback, and in the
+    // reporting form the standard error display. True when committed.
     bool RunInTransaction(FailureForm form, const std::function<void()> &body);
 
     void FormCreate();
