@@ -1,6 +1,8 @@
 #include "shell/O0Main.h"
 #include "modules/master/OXI020.h"
 #include "modules/materials/OPI010.h"
+#include "modules/requests/OAI010.h"
+#include "modules/requests/OAI020.h"
 
 #include <functional>
 
@@ -20,6 +22,8 @@ const QHash<QString, Factory> &programTable()
     static const QHash<QString, Factory> table = {
         {QStringLiteral("OXI020"), make<TfrmOXI020>()},
         {QStringLiteral("OPI010"), make<TfrmOPI010>()},
+        {QStringLiteral("OAI010"), make<TfrmOAI010>()},
+        {QStringLiteral("OAI020"), make<TfrmOAI020>()},
     };
     return table;
 }
