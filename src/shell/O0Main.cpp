@@ -1,5 +1,6 @@
 #include "shell/O0Main.h"
 #include "modules/master/OXI020.h"
+#include "modules/master/OXI060.h"
 #include "modules/materials/OPI010.h"
 
 #include <functional>
@@ -19,6 +20,7 @@ const QHash<QString, Factory> &programTable()
 {
     static const QHash<QString, Factory> table = {
         {QStringLiteral("OXI020"), make<TfrmOXI020>()},
+        {QStringLiteral("OXI060"), make<TfrmOXI060>()},
         {QStringLiteral("OPI010"), make<TfrmOPI010>()},
     };
     return table;
