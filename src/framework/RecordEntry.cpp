@@ -1,4 +1,5 @@
 #include "framework/RecordEntry.h"
+#include "framework/PopupBtn.h"
 #include "framework/Records.h"
 #include "shell/Dialogs.h"
 #include "widgets/DataGrid.h"
@@ -29,8 +30,13 @@ RecordEntryScreen::RecordEntryScreen(const QString &programId, RecordEntrySpec s
     };
     for (const widgets::GridColumn &c : std::as_const(m_spec.columns))
         addField(c.field);
-    for (const InputField &f : std::as_const(m_spec.inputs))
+    for (const InputField &f : std::as_const(m_spec.inputs)) {
         addField(f.field);
+        if (!f.nameField.isEmpty())
+            addField(f.nameField);
+    }
+    for (const CheckField &c : std::as_const(m_spec.checks))
+        addField(c.field);
     m_records->setFields(fields);
     m_grid = new widgets::DataGrid(panDisplay);
     m_grid->setObjectName(QStringLiteral("RealDBGrid"));
@@ -96,11 +102,35 @@ void RecordEntryScreen::buildInputPanel()
         edit->setToolTip(f.hint.isEmpty() ? f.note : f.hint);
         label->setBuddy(edit);
         layout->addWidget(label, row, 0);
-        layout->addWidget(edit, row, 1);
+        if (f.nameField.isEmpty()) {
+            layout->addWidget(edit, row, 1);
+        } else {
+            // Code and name share the cell; a lookup puts its button between them.
+            auto *name = new widgets::DbEdit(m_records, f.nameField, panInput);
+            name->setObjectName(f.nameObjectName);
+            // The partner filled by the lookup is never typed into: Enter passes it by.
+            widgets::DbEdit *filled = f.typedByName ? edit : name;
+            filled->setReadOnly(true);
+            filled->setFocusPolicy(Qt::NoFocus);
+            if (f.typedByName)
+                label->setBuddy(name);
+            auto *pair = new QHBoxLayout;
+            pair->setContentsMargins(0, 0, 0, 0);
+            pair->addWidget(edit, 1);
+            pair->addWidget(name, 2);
+            layout->addLayout(pair, row, 1);
+            m_names.append(name);
+        }
         if (!f.note.isEmpty())
             layout->addWidget(new QLabel(f.note, panInput), row, 2);
         m_inputs.append(edit);
         ++row;
+    }
+    for (const CheckField &c : std::as_const(m_spec.checks)) {
+        auto *box = new widgets::DbCheckBox(m_records, c.field, c.checkedValue, c.uncheckedValue, c.caption, panInput);
+        box->setObjectName(c.objectName);
+        layout->addWidget(box, row++, 1);
+        m_checks.append(box);
     }
     layout->setRowStretch(100, 1);
     layout->setColumnStretch(1, 1);
@@ -108,17 +138,55 @@ void RecordEntryScreen::buildInputPanel()
 
 widgets::DbEdit *RecordEntryScreen::input(const QString &field) const
 {
-    for (widgets::DbEdit *e : m_inputs) {
-        if (e->fieldName().compare(field, Qt::CaseInsensitive) == 0)
-            return e;
+    for (const QList<widgets::DbEdit *> *edits : {&m_inputs, &m_names}) {
+        for (widgets::DbEdit *e : *edits) {
+            if (e->fieldName().compare(field, Qt::CaseInsensitive) == 0)
+                return e;
+        }
+    }
+    return nullptr;
+}
+
+widgets::DbCheckBox *RecordEntryScreen::check(const QString &field) const
+{
+    for (widgets::DbCheckBox *c : m_checks) {
+        if (c->fieldName().compare(field, Qt::CaseInsensitive) == 0)
+            return c;
     }
     return nullptr;
 }
 
 void RecordEntryScreen::setKeyEditable(bool editable)
 {
-    if (widgets::DbEdit *key = input(m_spec.keyField))
-        key->setReadOnly(!editable);
+    widgets::DbEdit *key = input(m_spec.keyField);
+    if (!key)
+        return;
+    key->setReadOnly(!editable);
+    // A locked key must not be changed through its code search either.
+    for (TPopupBtn *button : findChildren<TPopupBtn *>()) {
+        if (button->LinkControl == key)
+            button->setEnabled(editable);
+    }
+}
+
+QHash<QString, QString> RecordEntryScreen::currentValues() const
+{
+    QHash<QString, QString> values;
+    for (const widgets::Field &f : m_records->fields())
+        values.insert(f.name.toUpper(), m_records->text(f.name));
+    return values;
+}
+
+void RecordEntryScreen::execFromRecord(const QString &sql, const QHash<QString, QString> &old)
+{
+    db::Query q(ScreenConnection(), sql);
+    Params extra;
+    for (const QString &name : q.parameterNames()) {
+        if (name.startsWith(QLatin1String("OLD_")))
+            extra.append({name, old.value(name.mid(4))});
+    }
+    BindFromRecord(q, *m_records, extra);
+    q.exec();
 }
 
 void RecordEntryScreen::glSelect()
@@ -161,6 +229,7 @@ void RecordEntryScreen::glInsert()
 void RecordEntryScreen::glEdit()
 {
     m_oldKey = m_records->text(m_spec.keyField);
+    m_oldValues = currentValues();
     m_records->edit();
     setKeyEditable(false);
     for (widgets::DbEdit *e : std::as_const(m_inputs)) {
@@ -177,7 +246,7 @@ bool RecordEntryScreen::validate()
         const InputField &f = m_spec.inputs.at(i);
         if (!f.requiredMessage.isEmpty() && m_records->text(f.field).trimmed().isEmpty()) {
             ShowInfo(f.requiredMessage);
-            m_inputs.at(i)->setFocus();
+            (f.typedByName ? input(f.nameField) : m_inputs.at(i))->setFocus();
             return false;
         }
     }
@@ -186,16 +255,15 @@ bool RecordEntryScreen::validate()
 
 void RecordEntryScreen::writeRecord(bool inserting)
 {
-    if (inserting)
-        ExecFromRecord(ScreenConnection(), m_spec.insertSql, *m_records);
-    else
-        ExecFromRecord(ScreenConnection(), m_spec.updateSql, *m_records, {{oldKeyParam(), m_oldKey}});
+    execFromRecord(inserting ? m_spec.insertSql : m_spec.updateSql, m_oldValues);
 }
 
 void RecordEntryScreen::glSave()
 {
     if (!validate())
         return;
+    for (widgets::DbCheckBox *c : std::as_const(m_checks))
+        c->store();
     const bool inserting = WorkMode == wmInsert;
     if (inserting && !m_spec.duplicateSql.isEmpty()) {
         db::Query dup(ScreenConnection(), m_spec.duplicateSql);
@@ -234,10 +302,8 @@ bool RecordEntryScreen::glDelete()
         afterDelete();
         return false;
     }
-    const QString key = m_records->text(m_spec.keyField);
-    const bool committed = RunInTransaction(m_spec.failureForm, [&] {
-        ExecFromRecord(ScreenConnection(), m_spec.deleteSql, *m_records, {{oldKeyParam(), key}});
-    });
+    const QHash<QString, QString> current = currentValues();
+    const bool committed = RunInTransaction(m_spec.failureForm, [&] { execFromRecord(m_spec.deleteSql, current); });
     if (committed) {
         m_records->deleteRecord();
         RecordCount = m_records->recordCount();

@@ -8,11 +8,14 @@
 #include "framework/ZOI010.h"
 #include "widgets/GridColumn.h"
 
+#include <QHash>
+
 class QGridLayout;
 class QLineEdit;
 
 namespace widgets {
 class DataGrid;
+class DbCheckBox;
 class DbEdit;
 class RecordSet;
 }
@@ -25,6 +28,21 @@ struct InputField {
     QString note = {};         // shown right of the field (and as its tool tip)
     QString requiredMessage = {};  // ShowInfo text when left empty; empty: optional
     QString hint = {};         // tool tip when it differs from the note
+    // A name shown right of a code (a department, a division, an employee),
+    // filled by the code's lookup; read-only unless the user types the name
+    // to look the code up by it, in which case the code is the read-only one.
+    QString nameField = {};
+    QString nameObjectName = {};
+    bool typedByName = false;
+};
+
+// A check box of the input panel bound to a flag field.
+struct CheckField {
+    QString field;
+    QString caption;
+    QString objectName;
+    QString checkedValue;      // written when ticked
+    QString uncheckedValue;    // written when not ticked
 };
 
 // A field of the search panel feeding a parameter of the list statement.
@@ -41,7 +59,11 @@ struct RecordEntrySpec {
     QVector<SearchField> search = {};
     QVector<widgets::GridColumn> columns;
     QVector<InputField> inputs;
-    QString keyField;          // read-only while editing; bound as :OLD_<key> when updating and deleting
+    QVector<CheckField> checks = {};   // below the input fields
+    // Read-only while editing (with its code search, if it has one).
+    // Parameters :OLD_<field> of the update take the record's values from
+    // before the edit, those of the delete the current row's values.
+    QString keyField;
     QString duplicateSql;      // insert mode: a row found means the key is taken
     QString duplicateMessage;
     QString insertSql;         // parameters from the record, :U_EMP_NO and :U_IP from the session
@@ -60,7 +82,9 @@ public:
 
     widgets::RecordSet *records() const { return m_records; }
     widgets::DataGrid *grid() const { return m_grid; }
+    // The edit of a field, its name field included.
     widgets::DbEdit *input(const QString &field) const;
+    widgets::DbCheckBox *check(const QString &field) const;
     QLineEdit *searchField(const QString &param) const;
 
 protected:
@@ -82,8 +106,12 @@ protected:
     // Lists the rows of `sql` with `params` and shows the count.
     void listRows(const QString &sql, const Params &params);
 
-    // The input panel's grid: label, field, note per row; screens add their
-    // own controls below the declared fields.
+    // Runs `sql` with its parameters from the current record; :OLD_<field>
+    // from `old` (field name → value).
+    void execFromRecord(const QString &sql, const QHash<QString, QString> &old);
+
+    // The input panel's grid: label, field (with its name), note per row,
+    // then the check boxes; screens add their own controls below.
     QGridLayout *inputLayout() const { return m_inputLayout; }
     const RecordEntrySpec &entrySpec() const { return m_spec; }
     QString oldKey() const { return m_oldKey; }
@@ -92,13 +120,16 @@ private:
     void buildSearchPanel();
     void buildInputPanel();
     void setKeyEditable(bool editable);
-    QString oldKeyParam() const { return QStringLiteral("OLD_") + m_spec.keyField; }
+    QHash<QString, QString> currentValues() const;
 
     RecordEntrySpec m_spec;
     widgets::RecordSet *m_records;
     widgets::DataGrid *m_grid;
-    QList<widgets::DbEdit *> m_inputs;
+    QList<widgets::DbEdit *> m_inputs;         // per declared input, in order
+    QList<widgets::DbEdit *> m_names;
+    QList<widgets::DbCheckBox *> m_checks;
     QList<QLineEdit *> m_searchFields;
     QGridLayout *m_inputLayout = nullptr;
     QString m_oldKey;
+    QHash<QString, QString> m_oldValues;       // the record as it was when editing began
 };

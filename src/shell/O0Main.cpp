@@ -1,5 +1,7 @@
 #include "shell/O0Main.h"
 #include "modules/master/OXI020.h"
+#include "modules/master/OXI060.h"
+#include "modules/master/OXI070.h"
 #include "modules/materials/OPI010.h"
 #include "modules/requests/OAI010.h"
 #include "modules/requests/OAI020.h"
@@ -21,6 +23,8 @@ const QHash<QString, Factory> &programTable()
 {
     static const QHash<QString, Factory> table = {
         {QStringLiteral("OXI020"), make<TfrmOXI020>()},
+        {QStringLiteral("OXI060"), make<TfrmOXI060>()},
+        {QStringLiteral("OXI070"), make<TfrmOXI070>()},
         {QStringLiteral("OPI010"), make<TfrmOPI010>()},
         {QStringLiteral("OAI010"), make<TfrmOAI010>()},
         {QStringLiteral("OAI020"), make<TfrmOAI020>()},

@@ -308,4 +308,40 @@ void DbEdit::write(const QString &text)
     m_writing = false;
 }
 
+DbCheckBox::DbCheckBox(RecordSet *records, const QString &field, const QString &checkedValue,
+                       const QString &uncheckedValue, const QString &caption, QWidget *parent)
+    : QCheckBox(caption, parent), m_records(records), m_field(field), m_checked(checkedValue),
+      m_unchecked(uncheckedValue)
+{
+    connect(this, &QCheckBox::toggled, this, [this] {
+        if (!m_refreshing)
+            store();
+    });
+    if (records) {
+        connect(records, &RecordSet::afterScroll, this, &DbCheckBox::refresh);
+        connect(records, &RecordSet::layoutReset, this, &DbCheckBox::refresh);
+        connect(records, &RecordSet::fieldChanged, this, [this](const QString &name) {
+            if (name.compare(m_field, Qt::CaseInsensitive) == 0)
+                refresh();
+        });
+    }
+    refresh();
+}
+
+void DbCheckBox::store()
+{
+    if (!m_records || m_records->currentRow() < 0 || m_records->fieldIndex(m_field) < 0)
+        return;
+    const QString value = isChecked() ? m_checked : m_unchecked;
+    if (m_records->text(m_field) != value)
+        m_records->setValue(m_field, value);
+}
+
+void DbCheckBox::refresh()
+{
+    m_refreshing = true;
+    setChecked(m_records && m_records->text(m_field).trimmed() == m_checked);
+    m_refreshing = false;
+}
+
 } // namespace widgets

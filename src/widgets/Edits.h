@@ -1,8 +1,9 @@
 #pragma once
 // Small edit controls of the entry screens: a numeric edit, masked date and
-// month edits, a date edit with a calendar and an edit bound to a field of a
-// RecordSet.
+// month edits, a date edit with a calendar, and an edit and a check box bound
+// to a field of a RecordSet.
 
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPointer>
@@ -103,6 +104,28 @@ private:
     QString m_field;
     QVector<QMetaObject::Connection> m_connections;
     bool m_writing = false;
+};
+
+// A flag field of the current record as a check box: ticked when the field
+// holds `checkedValue`. Ticking writes `checkedValue`, unticking
+// `uncheckedValue` (e.g. "사용중지" ticked = USE_YN 'N', else 'Y').
+class DbCheckBox : public QCheckBox
+{
+    Q_OBJECT
+public:
+    DbCheckBox(RecordSet *records, const QString &field, const QString &checkedValue,
+               const QString &uncheckedValue, const QString &caption, QWidget *parent = nullptr);
+
+    QString fieldName() const { return m_field; }
+    // Writes the box's state into the record, so that a record the user
+    // never ticked or unticked still gets one of the two values.
+    void store();
+    void refresh();                            // shows the current record's value again
+
+private:
+    QPointer<RecordSet> m_records;
+    QString m_field, m_checked, m_unchecked;
+    bool m_refreshing = false;
 };
 
 } // namespace widgets
