@@ -29,8 +29,13 @@ RecordEntryScreen::RecordEntryScreen(const QString &programId, RecordEntrySpec s
     };
     for (const widgets::GridColumn &c : std::as_const(m_spec.columns))
         addField(c.field);
-    for (const InputField &f : std::as_const(m_spec.inputs))
+    for (const InputField &f : std::as_const(m_spec.inputs)) {
         addField(f.field);
+        if (!f.nameField.isEmpty())
+            addField(f.nameField);
+    }
+    for (const QString &name : std::as_const(m_spec.hiddenFields))
+        addField(name);
     m_records->setFields(fields);
     m_grid = new widgets::DataGrid(panDisplay);
     m_grid->setObjectName(QStringLiteral("RealDBGrid"));
@@ -94,9 +99,28 @@ void RecordEntryScreen::buildInputPanel()
         if (f.maxLength > 0)
             edit->setMaxLength(f.maxLength);
         edit->setToolTip(f.hint.isEmpty() ? f.note : f.hint);
+        edit->setReadOnly(f.readOnly);
         label->setBuddy(edit);
         layout->addWidget(label, row, 0);
-        layout->addWidget(edit, row, 1);
+        if (f.nameField.isEmpty()) {
+            layout->addWidget(edit, row, 1);
+        } else {
+            // Code and name side by side in a row of their own, so that a
+            // lookup's button lands between them.
+            auto *pair = new QWidget(panInput);
+            auto *line = new QHBoxLayout(pair);
+            line->setContentsMargins(0, 0, 0, 0);
+            line->setSpacing(2);
+            edit->setParent(pair);
+            edit->setFixedWidth(70);
+            auto *name = new widgets::DbEdit(m_records, f.nameField, pair);
+            name->setObjectName(f.nameObjectName);
+            name->setReadOnly(true);
+            name->setFocusPolicy(Qt::ClickFocus);
+            line->addWidget(edit);
+            line->addWidget(name, 1);
+            layout->addWidget(pair, row, 1);
+        }
         if (!f.note.isEmpty())
             layout->addWidget(new QLabel(f.note, panInput), row, 2);
         m_inputs.append(edit);
@@ -117,8 +141,10 @@ widgets::DbEdit *RecordEntryScreen::input(const QString &field) const
 
 void RecordEntryScreen::setKeyEditable(bool editable)
 {
-    if (widgets::DbEdit *key = input(m_spec.keyField))
-        key->setReadOnly(!editable);
+    for (int i = 0; i < m_spec.inputs.size(); ++i) {
+        if (m_spec.inputs.at(i).field == m_spec.keyField)
+            m_inputs.at(i)->setReadOnly(!editable || m_spec.inputs.at(i).readOnly);
+    }
 }
 
 void RecordEntryScreen::glSelect()

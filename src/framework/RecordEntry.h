@@ -25,6 +25,11 @@ struct InputField {
     QString note = {};         // shown right of the field (and as its tool tip)
     QString requiredMessage = {};  // ShowInfo text when left empty; empty: optional
     QString hint = {};         // tool tip when it differs from the note
+    // A code's name, shown read-only right of the code (a lookup fills it;
+    // the lookup's button goes between the two).
+    QString nameField = {};
+    QString nameObjectName = {};
+    bool readOnly = false;     // never typed into (e.g. a key the save builds)
 };
 
 // A field of the search panel feeding a parameter of the list statement.
@@ -41,6 +46,9 @@ struct RecordEntrySpec {
     QVector<SearchField> search = {};
     QVector<widgets::GridColumn> columns;
     QVector<InputField> inputs;
+    // Further fields of the record that no column shows and no field edits:
+    // values the statements write back as the record holds them.
+    QStringList hiddenFields = {};
     QString keyField;          // read-only while editing; bound as :OLD_<key> when updating and deleting
     QString duplicateSql;      // insert mode: a row found means the key is taken
     QString duplicateMessage;
