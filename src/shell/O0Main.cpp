@@ -1,4 +1,5 @@
 #include "shell/O0Main.h"
+#include "modules/master/OXI010.h"
 #include "modules/master/OXI020.h"
 #include "modules/materials/OPI010.h"
 
@@ -18,6 +19,7 @@ Factory make()
 const QHash<QString, Factory> &programTable()
 {
     static const QHash<QString, Factory> table = {
+        {QStringLiteral("OXI010"), make<TfrmOXI010>()},
         {QStringLiteral("OXI020"), make<TfrmOXI020>()},
         {QStringLiteral("OPI010"), make<TfrmOPI010>()},
     };
