@@ -37,6 +37,8 @@ RecordEntryScreen::RecordEntryScreen(const QString &programId, RecordEntrySpec s
     }
     for (const CheckField &c : std::as_const(m_spec.checks))
         addField(c.field);
+    for (const QString &name : std::as_const(m_spec.hiddenFields))
+        addField(name);
     m_records->setFields(fields);
     m_grid = new widgets::DataGrid(panDisplay);
     m_grid->setObjectName(QStringLiteral("RealDBGrid"));
@@ -100,6 +102,7 @@ void RecordEntryScreen::buildInputPanel()
         if (f.maxLength > 0)
             edit->setMaxLength(f.maxLength);
         edit->setToolTip(f.hint.isEmpty() ? f.note : f.hint);
+        edit->setReadOnly(f.readOnly);
         label->setBuddy(edit);
         layout->addWidget(label, row, 0);
         if (f.nameField.isEmpty()) {
@@ -161,7 +164,10 @@ void RecordEntryScreen::setKeyEditable(bool editable)
     widgets::DbEdit *key = input(m_spec.keyField);
     if (!key)
         return;
-    key->setReadOnly(!editable);
+    bool alwaysReadOnly = false;   // a key the save builds is never typed
+    for (const InputField &f : std::as_const(m_spec.inputs))
+        alwaysReadOnly = alwaysReadOnly || (f.field == m_spec.keyField && f.readOnly);
+    key->setReadOnly(!editable || alwaysReadOnly);
     // A locked key must not be changed through its code search either.
     for (TPopupBtn *button : findChildren<TPopupBtn *>()) {
         if (button->LinkControl == key)

@@ -34,6 +34,7 @@ struct InputField {
     QString nameField = {};
     QString nameObjectName = {};
     bool typedByName = false;
+    bool readOnly = false;     // never typed into (e.g. a key the save builds)
 };
 
 // A check box of the input panel bound to a flag field.
@@ -60,6 +61,9 @@ struct RecordEntrySpec {
     QVector<widgets::GridColumn> columns;
     QVector<InputField> inputs;
     QVector<CheckField> checks = {};   // below the input fields
+    // Further fields of the record that no column shows and no field edits:
+    // values the statements write back as the record holds them.
+    QStringList hiddenFields = {};
     // Read-only while editing (with its code search, if it has one).
     // Parameters :OLD_<field> of the update take the record's values from
     // before the edit, those of the delete the current row's values.

@@ -1,4 +1,5 @@
 #include "shell/O0Main.h"
+#include "modules/master/OXI010.h"
 #include "modules/master/OXI020.h"
 #include "modules/master/OXI060.h"
 #include "modules/master/OXI070.h"
@@ -22,6 +23,7 @@ Factory make()
 const QHash<QString, Factory> &programTable()
 {
     static const QHash<QString, Factory> table = {
+        {QStringLiteral("OXI010"), make<TfrmOXI010>()},
         {QStringLiteral("OXI020"), make<TfrmOXI020>()},
         {QStringLiteral("OXI060"), make<TfrmOXI060>()},
         {QStringLiteral("OXI070"), make<TfrmOXI070>()},
