@@ -1,6 +1,9 @@
 #include "shell/O0Main.h"
 #include "modules/master/OXI020.h"
 #include "modules/materials/OPI010.h"
+#include "modules/orders/OBI010.h"
+#include "modules/orders/OBI020.h"
+#include "modules/orders/OBS010.h"
 
 #include <functional>
 
@@ -20,6 +23,9 @@ const QHash<QString, Factory> &programTable()
     static const QHash<QString, Factory> table = {
         {QStringLiteral("OXI020"), make<TfrmOXI020>()},
         {QStringLiteral("OPI010"), make<TfrmOPI010>()},
+        {QStringLiteral("OBI010"), make<TfrmOBI010>()},
+        {QStringLiteral("OBI020"), make<TfrmOBI020>()},
+        {QStringLiteral("OBS010"), make<TfrmOBS010>()},
     };
     return table;
 }
