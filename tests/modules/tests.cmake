@@ -1,2 +1,5 @@
 purchasing_add_db_test(tst_OPI010 ${CMAKE_CURRENT_LIST_DIR}/tst_OPI010.cpp)
 purchasing_add_db_test(tst_OXI020 ${CMAKE_CURRENT_LIST_DIR}/tst_OXI020.cpp)
+purchasing_add_db_test(tst_OBI010 ${CMAKE_CURRENT_LIST_DIR}/tst_OBI010.cpp)
+purchasing_add_db_test(tst_OBI020 ${CMAKE_CURRENT_LIST_DIR}/tst_OBI020.cpp)
+purchasing_add_db_test(tst_OBS010 ${CMAKE_CURRENT_LIST_DIR}/tst_OBS010.cpp)
