@@ -1,6 +1,7 @@
 #include "reports/Catalogue.h"
 
 #include "reports/CodeList.h"
+#include "modules/orders/OBP010.h"
 
 #include <QMap>
 
@@ -18,6 +19,7 @@ struct Entry {
 // Every report the program builds itself, by the file name the screens open.
 const Entry kReports[] = {
     {"code_list.mrd", &buildCodeList},       // common codes by head (ZX010MS)
+    {"Cont_Order.mrd", &buildContOrder},     // contract order: [order date][supplier][order number]
 };
 
 QString key(const QString &file)

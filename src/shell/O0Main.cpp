@@ -6,6 +6,9 @@
 #include "modules/materials/OPI010.h"
 #include "modules/requests/OAI010.h"
 #include "modules/requests/OAI020.h"
+#include "modules/orders/OBI010.h"
+#include "modules/orders/OBI020.h"
+#include "modules/orders/OBS010.h"
 
 #include <functional>
 
@@ -30,6 +33,9 @@ const QHash<QString, Factory> &programTable()
         {QStringLiteral("OPI010"), make<TfrmOPI010>()},
         {QStringLiteral("OAI010"), make<TfrmOAI010>()},
         {QStringLiteral("OAI020"), make<TfrmOAI020>()},
+        {QStringLiteral("OBI010"), make<TfrmOBI010>()},
+        {QStringLiteral("OBI020"), make<TfrmOBI020>()},
+        {QStringLiteral("OBS010"), make<TfrmOBS010>()},
     };
     return table;
 }

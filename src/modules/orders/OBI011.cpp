@@ -1,0 +1,257 @@
+#include "modules/orders/OBI011.h"
+
+#include "framework/ExcelExport.h"
+#include "framework/ZOI010.h"
+#include "framework/ZZI000.h"
+#include "framework/PopupBtn.h"
+#include "framework/Records.h"
+#include "modules/orders/OrderCommon.h"
+#include "shell/Dialogs.h"
+#include "widgets/DataGrid.h"
+#include "widgets/Edits.h"
+#include "widgets/RecordSet.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace orders;
+
+namespace {
+
+// Approved requests that still have unordered lines, one row per request.
+const char *const kRequests = R"(SELECT MAX(A.PURC_NO) PURC_NO, A.PURC_DATE, MAX(C.AFF_DEPT_NAME) DEPT_NAME, MAX(S.STRG_NAME) STRG_CODE_NM
+FROM OA010MS A JOIN OA010DT B ON B.PURC_DATE = A.PURC_DATE AND B.STRG_CODE = A.STRG_CODE AND B.PURC_NUM = A.PURC_NUM
+LEFT JOIN QA160MS C ON C.AFF_DEPT_CODE = A.DEPT_CODE
+LEFT JOIN OX060MS S ON S.STRG_CODE = A.STRG_CODE
+WHERE A.APPR_GUBUN = '2' AND COALESCE(B.ORDER_SET_YN,'N') <> 'Y'
+GROUP BY A.PURC_DATE, A.STRG_CODE, A.PURC_NUM
+ORDER BY A.PURC_DATE, A.STRG_CODE, A.PURC_NUM)";
+
+const char *const kRequestsOfMonth = R"(SELECT MAX(A.PURC_NO) PURC_NO, A.PURC_DATE, MAX(C.AFF_DEPT_NAME) DEPT_NAME, MAX(S.STRG_NAME) STRG_CODE_NM
+FROM OA010MS A JOIN OA010DT B ON B.PURC_DATE = A.PURC_DATE AND B.STRG_CODE = A.STRG_CODE AND B.PURC_NUM = A.PURC_NUM
+LEFT JOIN QA160MS C ON C.AFF_DEPT_CODE = A.DEPT_CODE
+LEFT JOIN OX060MS S ON S.STRG_CODE = A.STRG_CODE
+WHERE A.APPR_GUBUN = '2' AND COALESCE(B.ORDER_SET_YN,'N') <> 'Y'
+AND TO_CHAR(A.PURC_DATE,'YYYY-MM') LIKE :PURC_DATE
+GROUP BY A.PURC_DATE, A.STRG_CODE, A.PURC_NUM
+ORDER BY A.PURC_DATE, A.STRG_CODE, A.PURC_NUM)";
+
+const char *const kLines = R"(SELECT '0' SEL, B.PURC_SEQ, B.EMER_CHK, B.ITEM_CODE, C.ITEM_NAME, C.ITEM_STANDARD1, B.QTY,
+  COALESCE((SELECT SUM(Z.STOC_QTY) FROM OZ010MS Z WHERE Z.STOC_YYMM = TO_CHAR(A.PURC_DATE,'YYYYMM')
+             AND Z.STRG_CODE = A.STRG_CODE AND Z.ITEM_CODE = B.ITEM_CODE), 0) STOC_QTY,
+  (SELECT MAX(U.DETAIL_NAME) FROM ZX010MS U WHERE U.HEAD = 'Z0025' AND U.DETAIL = C.GUMAE_UNIT) GUMAE_UNIT_NM,
+  COALESCE(B.ESTI_AMT,0) ESTI_AMT, COALESCE(B.COST_AMT,0) COST_AMT, B.QTY * COALESCE(B.COST_AMT,0) AMT, B.REMARK,
+  COALESCE(B.C_CODE, B.A_ESTI_CODE) C_CODE,
+  (SELECT MAX(V.C_NAME) FROM VA050MS V WHERE V.C_CODE = COALESCE(B.C_CODE, B.A_ESTI_CODE)) C_CODE_NM,
+  A.PURC_DATE, A.PLAN_DATE, A.PURC_NO, A.CHAR_NAME, A.CHAR_TEL, A.REMARK M_REMARK, A.STRG_CODE,
+  (SELECT MAX(S.STRG_NAME) FROM OX060MS S WHERE S.STRG_CODE = A.STRG_CODE) STRG_CODE_NM, A.DEPT_CODE,
+  (SELECT MAX(D.AFF_DEPT_NAME) FROM QA160MS D WHERE D.AFF_DEPT_CODE = A.DEPT_CODE) DEPT_CODE_NM
+FROM OA010MS A, OA010DT B, OX010MS C
+WHERE B.PURC_DATE = A.PURC_DATE AND B.STRG_CODE = A.STRG_CODE AND B.PURC_NUM = A.PURC_NUM
+  AND C.ITEM_CODE = B.ITEM_CODE AND A.PURC_NO = :PURC_NO
+  AND A.APPR_GUBUN = '2' AND COALESCE(B.ORDER_SET_YN,'N') <> 'Y'
+ORDER BY B.PURC_SEQ)";
+
+QLineEdit *readOnly(QWidget *parent, const char *name) { return lineEdit(parent, QString::fromLatin1(name), 0, true); }
+
+} // namespace
+
+TfrmOBI011::TfrmOBI011(QWidget *owner) : TfrmZOH010(owner)
+{
+    setObjectName(QStringLiteral("frmOBI011"));
+    setWindowTitle(QStringLiteral("구매의뢰 내역 조회"));
+    resize(980, 560);
+
+    medYYMM = new widgets::MaskEdit(widgets::MaskEdit::Month, panSearch);
+    medYYMM->setObjectName(QStringLiteral("medYYMM"));
+    medYYMM->setFixedWidth(70);
+    edtS_PURC_NO = readOnly(panSearch, "edtS_PURC_NO");
+    edtS_PURC_NO->setFocusPolicy(Qt::NoFocus);
+    edtTemp = lineEdit(panSearch, QStringLiteral("edtTemp"));
+    edtTemp->hide();
+    pbtnPURC_NO = new TPopupBtn(panSearch);
+    pbtnPURC_NO->setObjectName(QStringLiteral("pbtnPURC_NO"));
+    pbtnPURC_NO->SQL = QString::fromUtf8(kRequests).split(u'\n');
+    pbtnPURC_NO->LinkSQL = QString::fromUtf8(kRequestsOfMonth).split(u'\n');
+    pbtnPURC_NO->LinkControl = edtTemp;
+    pbtnPURC_NO->ColumnTitles = {QStringLiteral("구매의뢰번호"), QStringLiteral("의뢰일자"), QStringLiteral("부서명"), QStringLiteral("창고명")};
+    connect(pbtnPURC_NO, &QToolButton::clicked, this, [this] { pbtnPURC_NO->Click(); });
+    connect(pbtnPURC_NO, &TPopupBtn::afterClick, this, &TfrmOBI011::requestPicked);
+    int at = 0;
+    m_searchLayout->insertWidget(at++, caption(panSearch, QStringLiteral("의뢰년월")));
+    m_searchLayout->insertWidget(at++, medYYMM);
+    m_searchLayout->insertWidget(at++, caption(panSearch, QStringLiteral("의뢰번호")));
+    m_searchLayout->insertWidget(at++, edtS_PURC_NO);
+    m_searchLayout->insertWidget(at++, pbtnPURC_NO);
+    m_searchLayout->insertWidget(at++, edtTemp);
+
+    // The request's header, read-only.
+    auto *main = new QVBoxLayout(panMain);
+    auto *head = new QGridLayout;
+    medPURC_DATE = new widgets::MaskEdit(panMain);
+    medPURC_DATE->setObjectName(QStringLiteral("medPURC_DATE"));
+    medPLAN_DATE = new widgets::MaskEdit(panMain);
+    medPLAN_DATE->setObjectName(QStringLiteral("medPLAN_DATE"));
+    for (widgets::MaskEdit *e : {medPURC_DATE, medPLAN_DATE}) {
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::NoFocus);
+    }
+    edtPURC_NO = readOnly(panMain, "edtPURC_NO");
+    edtCHAR_NAME = readOnly(panMain, "edtCHAR_NAME");
+    edtCHAR_TEL = readOnly(panMain, "edtCHAR_TEL");
+    edtM_REMARK = readOnly(panMain, "edtM_REMARK");
+    edtSTRG_CODE = readOnly(panMain, "edtSTRG_CODE");
+    edtSTRG_CODE_NM = readOnly(panMain, "edtSTRG_CODE_NM");
+    edtDEPT_CODE = readOnly(panMain, "edtDEPT_CODE");
+    edtDEPT_CODE_NM = readOnly(panMain, "edtDEPT_CODE_NM");
+    auto put = [&](int r, int c, const QString &text, QWidget *w, QWidget *w2 = nullptr) {
+        head->addWidget(caption(panMain, text), r, c);
+        auto *box = new QHBoxLayout;
+        box->addWidget(w);
+        if (w2)
+            box->addWidget(w2, 1);
+        head->addLayout(box, r, c + 1);
+    };
+    put(0, 0, QStringLiteral("의뢰일자"), medPURC_DATE);
+    put(0, 2, QStringLiteral("입고예정"), medPLAN_DATE);
+    put(0, 4, QStringLiteral("의뢰번호"), edtPURC_NO);
+    put(1, 0, QStringLiteral("담 당 자"), edtCHAR_NAME);
+    put(1, 2, QStringLiteral("전화번호"), edtCHAR_TEL);
+    put(1, 4, QStringLiteral("비    고"), edtM_REMARK);
+    put(2, 0, QStringLiteral("의뢰창고"), edtSTRG_CODE, edtSTRG_CODE_NM);
+    put(2, 2, QStringLiteral("의뢰부서"), edtDEPT_CODE, edtDEPT_CODE_NM);
+    main->addLayout(head);
+
+    cdsPurc = new widgets::RecordSet(this);
+    rgdPurc = new widgets::DataGrid(panMain);
+    rgdPurc->setObjectName(QStringLiteral("rgdPurc"));
+    rgdPurc->setRecordSet(cdsPurc);
+    using namespace widgets;
+    rgdPurc->setColumns({
+        // field           title          width  format         options
+        {"SEL",            "선택",          36,  {},            col::Tick | col::Center},
+        {"PURC_SEQ",       "",               0},
+        {"EMER_CHK",       "긴급",          36,  {},            col::Center},
+        {"ITEM_CODE",      "",               0},
+        {"ITEM_NAME",      "품 목 명",     170,  {},            col::Sortable},
+        {"ITEM_STANDARD1", "규    격",     100},
+        {"QTY",            "수량",          70,  "#,##0.0",     col::Editable},
+        {"STOC_QTY",       "재고",          70,  "#,##0.0"},
+        {"GUMAE_UNIT_NM",  "단위",          50},
+        {"ESTI_AMT",       "예상단가",      90,  "#,##0.0000"},
+        {"COST_AMT",       "단  가",        90,  "#,##0.0000",  col::Editable},
+        {"AMT",            "금  액",        90,  "#,##0"},
+        {"REMARK",         "구매사유",     120},
+        {"C_CODE",         "",               0},
+        {"C_CODE_NM",      "거래처명",     120,  {},            col::Sortable},
+    });
+    rgdPurc->setFooterCount(1);
+    rgdPurc->setFooterTitle(0, QStringLiteral("갯수"));
+    rgdPurc->setCellStyler([this](int column, int row, CellStyle &style) {
+        const QString field = rgdPurc->column(column).field;
+        if (field == QLatin1String("QTY") || field == QLatin1String("COST_AMT"))
+            style.background = QColor(Qt::yellow);
+        else if (field == QLatin1String("EMER_CHK") && cdsPurc->value(row, QStringLiteral("EMER_CHK")).toString() == QLatin1String("Y"))
+            style.background = QColor(Qt::red);
+    });
+    // A changed quantity or price gives the line its amount again.
+    connect(rgdPurc, &GridBase::cellValueChanged, this, [this](int column, int row) {
+        const QString field = rgdPurc->column(column).field;
+        if (field != QLatin1String("QTY") && field != QLatin1String("COST_AMT"))
+            return;
+        cdsPurc->setValue(row, QStringLiteral("AMT"),
+                          cdsPurc->value(row, QStringLiteral("QTY")).toDouble() * cdsPurc->value(row, QStringLiteral("COST_AMT")).toDouble());
+    });
+    main->addWidget(rgdPurc, 1);
+
+    bbtExcel = makeButton(panButtons, QStringLiteral("bbtExcel"), QStringLiteral("엑셀"));
+    static_cast<QHBoxLayout *>(panButtons->layout())->insertWidget(0, bbtExcel);
+    connect(bbtExcel, &QPushButton::clicked, this, [this] { ExportGridToExcel(rgdPurc, QStringLiteral("구매의뢰 내역")); });
+
+    FormCreate();
+    medYYMM->setPlainText(GetSystemDate().left(7));
+    edtTemp->setText(medYYMM->monthText().left(4) + u'-' + medYYMM->monthText().mid(4));
+}
+
+void TfrmOBI011::setRequest(const QString &purcNo)
+{
+    edtS_PURC_NO->setText(purcNo);
+    bbtSearchClick();
+}
+
+void TfrmOBI011::requestPicked()
+{
+    if (pbtnPURC_NO->ModalResult != QDialog::Accepted || pbtnPURC_NO->ReturnValue.isEmpty())
+        return;
+    setRequest(pbtnPURC_NO->ReturnValue.value(0).trimmed());
+}
+
+bool TfrmOBI011::bbtSearchClick()
+{
+    cdsPurc->clear();
+    for (QLineEdit *e : {edtPURC_NO, edtCHAR_NAME, edtCHAR_TEL, edtM_REMARK, edtSTRG_CODE, edtSTRG_CODE_NM, edtDEPT_CODE, edtDEPT_CODE_NM})
+        e->clear();
+    medPURC_DATE->clear();
+    medPLAN_DATE->clear();
+    if (edtS_PURC_NO->text().trimmed().isEmpty())
+        return false;
+    const int rows = OpenRecords(*cdsPurc, ScreenConnection(), QString::fromUtf8(kLines),
+                                 {{QStringLiteral("PURC_NO"), edtS_PURC_NO->text().trimmed()}});
+    rgdPurc->showRowCount(0, rgdPurc->columnIndex(QStringLiteral("ITEM_NAME")));
+    if (rows == 0)
+        return true;
+    auto first = [this](const char *field) { return cdsPurc->value(0, QString::fromLatin1(field)).toString(); };
+    medPURC_DATE->setPlainText(first("PURC_DATE"));
+    medPLAN_DATE->setPlainText(first("PLAN_DATE"));
+    edtPURC_NO->setText(first("PURC_NO"));
+    edtCHAR_NAME->setText(first("CHAR_NAME"));
+    edtCHAR_TEL->setText(first("CHAR_TEL"));
+    edtM_REMARK->setText(first("M_REMARK"));
+    edtSTRG_CODE->setText(first("STRG_CODE"));
+    edtSTRG_CODE_NM->setText(first("STRG_CODE_NM"));
+    edtDEPT_CODE->setText(first("DEPT_CODE"));
+    edtDEPT_CODE_NM->setText(first("DEPT_CODE_NM"));
+    return true;
+}
+
+void TfrmOBI011::glOnEnterEvent(QWidget *control)
+{
+    TfrmZOH010::glOnEnterEvent(control);
+    if (control == medYYMM)
+        edtS_PURC_NO->clear();
+}
+
+void TfrmOBI011::glOnExitEvent(QWidget *control)
+{
+    TfrmZOH010::glOnExitEvent(control);
+    if (control != medYYMM)
+        return;
+    if (medYYMM->plainText().length() < 6) {
+        medYYMM->clear();
+        return;
+    }
+    const QString month = medYYMM->monthText();
+    if (month.isEmpty()) {
+        ShowInfo(QStringLiteral("년월을 정확히 입력하여 주십시오."));
+        medYYMM->clear();
+        medYYMM->setFocus();
+        return;
+    }
+    edtTemp->setText(month.left(4) + u'-' + month.mid(4));
+    if (edtS_PURC_NO->text().trimmed().isEmpty())
+        pbtnPURC_NO->SearchByLink();
+}
+
+bool TfrmOBI011::glOnKeyDown(QWidget *control, QKeyEvent *event)
+{
+    if (control == medYYMM && event->key() == Qt::Key_F1) {
+        pbtnPURC_NO->Click();
+        return true;
+    }
+    return TfrmZOH010::glOnKeyDown(control, event);
+}

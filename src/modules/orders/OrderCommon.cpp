@@ -1,0 +1,68 @@
+#include "modules/orders/OrderCommon.h"
+
+#include "shell/Dialogs.h"
+#include "widgets/Edits.h"
+#include "widgets/RecordSet.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace orders {
+
+const char *const kSupplierSql =
+    "SELECT C_CODE, C_NAME, C_NUM, BOSS_NAME FROM VA050MS ORDER BY C_NAME";
+const char *const kSupplierInUseSql =
+    "SELECT C_CODE, C_NAME, C_NUM, BOSS_NAME FROM VA050MS WHERE USE_YN = 'Y' ORDER BY C_NAME";
+
+QStringList supplierTitles()
+{
+    return {QStringLiteral("거래처코드"), QStringLiteral("거래처명"), QStringLiteral("사업자번호"), QStringLiteral("대표자")};
+}
+
+QString statusNameSql(const QString &column)
+{
+    return QStringLiteral("CASE %1 WHEN '1' THEN '확정취소' WHEN '2' THEN '확    정' WHEN '3' THEN '미 확 정' ELSE '' END")
+        .arg(column);
+}
+
+void checkDateOnExit(widgets::MaskEdit *edit)
+{
+    if (!edit || edit->isReadOnly())
+        return;
+    const QString digits = edit->plainText();
+    if (digits.length() < 8) {
+        edit->clear();
+        return;
+    }
+    if (edit->dateText().isEmpty()) {
+        ShowInfo(QStringLiteral("일자를 정확히 입력하여 주십시오."));
+        edit->clear();
+        // The focus is on its way elsewhere: bring it back afterwards.
+        QTimer::singleShot(0, edit, [edit] { edit->setFocus(); });
+    }
+}
+
+void setToday(widgets::MaskEdit *edit, const QString &today) { edit->setPlainText(today); }
+
+QLineEdit *lineEdit(QWidget *parent, const QString &name, int maxLength, bool readOnly)
+{
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(name);
+    if (maxLength > 0)
+        e->setMaxLength(maxLength);
+    e->setReadOnly(readOnly);
+    return e;
+}
+
+widgets::MaskEdit *dateEdit(QWidget *parent, const QString &name)
+{
+    auto *e = new widgets::MaskEdit(parent);
+    e->setObjectName(name);
+    e->setFixedWidth(90);
+    return e;
+}
+
+QLabel *caption(QWidget *parent, const QString &text) { return new QLabel(text, parent); }
+
+} // namespace orders

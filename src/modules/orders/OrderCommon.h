@@ -1,0 +1,36 @@
+#pragma once
+// What the order screens share: the supplier list, the status names of an
+// order, the date boxes' leaving rule and the small layout helpers.
+
+#include <QString>
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QWidget;
+namespace widgets { class MaskEdit; }
+
+namespace orders {
+
+// Suppliers for the code searches: code, name, registration number, representative.
+extern const char *const kSupplierSql;
+// The same, only suppliers in use.
+extern const char *const kSupplierInUseSql;
+// Titles of the supplier lists.
+QStringList supplierTitles();
+
+// "미 확 정", "확    정", "확정취소" by status code, as an SQL expression on `column`.
+QString statusNameSql(const QString &column);
+
+// Leaving a date box: eight digits that are no date are refused with a
+// message and emptied (the box keeps the focus); fewer digits empty it.
+void checkDateOnExit(widgets::MaskEdit *edit);
+
+// Today's date of the server in a date box.
+void setToday(widgets::MaskEdit *edit, const QString &today);
+
+QLineEdit *lineEdit(QWidget *parent, const QString &name, int maxLength = 0, bool readOnly = false);
+widgets::MaskEdit *dateEdit(QWidget *parent, const QString &name);
+QLabel *caption(QWidget *parent, const QString &text);
+
+} // namespace orders
