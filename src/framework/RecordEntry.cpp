@@ -1,6 +1,7 @@
 #include "framework/RecordEntry.h"
 #include "framework/PopupBtn.h"
 #include "framework/Records.h"
+#include "framework/TreePanel.h"
 #include "shell/Dialogs.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
@@ -201,6 +202,31 @@ void RecordEntryScreen::glSelect()
     for (QLineEdit *e : std::as_const(m_searchFields))
         params.append({e->property("param").toString(), e->text()});
     listRows(m_spec.selectSql, params);
+}
+
+TreePanel *RecordEntryScreen::addTree(const QString &viewSql, const QString &treeColumn, const QString &keyColumn,
+                                      std::function<void(const QString &key)> onNode)
+{
+    m_tree = new TreePanel(viewSql, treeColumn, keyColumn, panDisplay);
+    m_tree->setObjectName(QStringLiteral("panTree"));
+    m_tree->setFixedWidth(260);
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    auto *display = static_cast<QVBoxLayout *>(panDisplay->layout());
+    display->removeWidget(m_grid);
+    row->addWidget(m_tree);
+    row->addWidget(m_grid, 1);
+    display->addLayout(row, 1);
+    connect(m_tree, &TreePanel::nodeSelected, this, [onNode = std::move(onNode)](const QString &key) { onNode(key); });
+    connect(m_tree, &TreePanel::redrawRequested, this, &RecordEntryScreen::redrawTree);
+    redrawTree();
+    return m_tree;
+}
+
+void RecordEntryScreen::redrawTree()
+{
+    if (m_tree)
+        m_tree->redraw(ScreenConnection());
 }
 
 void RecordEntryScreen::listRows(const QString &sql, const Params &params)

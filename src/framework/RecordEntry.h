@@ -11,6 +11,7 @@
 #include <QHash>
 
 class QGridLayout;
+class TreePanel;
 class QLineEdit;
 
 namespace widgets {
@@ -107,6 +108,12 @@ protected:
     virtual void writeRecord(bool inserting);
     virtual void afterSave(bool /*inserted*/) {}
     virtual void afterDelete() {}
+    // A tree drawn from a tree-ordered view, standing left of the list;
+    // choosing a node runs `onNode` with its key, "다시그리기" redraws it.
+    TreePanel *addTree(const QString &viewSql, const QString &treeColumn, const QString &keyColumn,
+                       std::function<void(const QString &key)> onNode);
+    // Draws the tree again from its view (nothing without a tree).
+    void redrawTree();
     // Lists the rows of `sql` with `params` and shows the count.
     void listRows(const QString &sql, const Params &params);
 
@@ -133,6 +140,7 @@ private:
     QList<widgets::DbEdit *> m_names;
     QList<widgets::DbCheckBox *> m_checks;
     QList<QLineEdit *> m_searchFields;
+    TreePanel *m_tree = nullptr;
     QGridLayout *m_inputLayout = nullptr;
     QString m_oldKey;
     QHash<QString, QString> m_oldValues;       // the record as it was when editing began

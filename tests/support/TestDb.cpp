@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QSqlError>
 #include <QTextStream>
+#include <QThread>
 #include <QtTest>
 
 namespace testdb {
@@ -42,7 +43,9 @@ void addService(const QString &database)
     qputenv("PGSERVICEFILE", serviceFile().toLocal8Bit());
 }
 
-void adminExec(const QString &sql)
+// Runs a statement on the server's maintenance database; false (and the
+// server's message in `error`) when it fails.
+bool adminTry(const QString &sql, QString *error)
 {
     static const QString admin = [] {
         addService(QStringLiteral("postgres"));
@@ -51,8 +54,25 @@ void adminExec(const QString &sql)
     db::Connection conn;
     conn.open({admin, user(), password()});
     QSqlQuery q(conn.handle());
-    if (!q.exec(sql))
-        qFatal("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    if (q.exec(sql))
+        return true;
+    *error = q.lastError().text();
+    return false;
+}
+
+void adminExec(const QString &sql)
+{
+    // A template is copied only when no session is on it, and a session that
+    // just closed may still be ending on the server: try again for a while.
+    QString error;
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (adminTry(sql, &error))
+            return;
+        if (!error.contains(QLatin1String("being accessed by other users")))
+            break;
+        QThread::msleep(100);
+    }
+    qFatal("%s: %s", qPrintable(sql), qPrintable(error));
 }
 
 QString newPgDatabase(const QString &templateName = {})

@@ -93,19 +93,8 @@ RecordEntrySpec spec()
 
 TfrmOXI020::TfrmOXI020(QWidget *parent) : RecordEntryScreen(QStringLiteral("OXI020"), spec(), parent)
 {
-    // The tree stands left of the list.
-    tree = new TreePanel(QStringLiteral("SELECT * FROM OX030MS_VIEW"), QStringLiteral("DIVIDE_TREE"),
-                         QStringLiteral("DIVIDE_CODE"), panDisplay);
-    tree->setObjectName(QStringLiteral("panTree"));
-    tree->setFixedWidth(260);
-    auto *row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
-    static_cast<QVBoxLayout *>(panDisplay->layout())->removeWidget(grid());
-    row->addWidget(tree);
-    row->addWidget(grid(), 1);
-    static_cast<QVBoxLayout *>(panDisplay->layout())->addLayout(row, 1);
-    connect(tree, &TreePanel::nodeSelected, this, [this](const QString &code) { listBelow(code); });
-    connect(tree, &TreePanel::redrawRequested, this, &TfrmOXI020::redrawTree);
+    tree = addTree(QStringLiteral("SELECT * FROM OX030MS_VIEW"), QStringLiteral("DIVIDE_TREE"), QStringLiteral("DIVIDE_CODE"),
+                   [this](const QString &code) { listBelow(code); });
 
     // The level box and its length hint, below the declared fields.
     cboGubun = new QComboBox(panInput);
@@ -134,10 +123,7 @@ TfrmOXI020::TfrmOXI020(QWidget *parent) : RecordEntryScreen(QStringLiteral("OXI0
         }
     });
     connect(records(), &widgets::RecordSet::afterScroll, this, &TfrmOXI020::showRecordLevel);
-    redrawTree();
 }
-
-void TfrmOXI020::redrawTree() { tree->redraw(ScreenConnection()); }
 
 void TfrmOXI020::listBelow(const QString &divideCode)
 {

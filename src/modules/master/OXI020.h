@@ -27,5 +27,4 @@ private:
     void listBelow(const QString &divideCode);
     void applyLevel();
     void showRecordLevel();
-    void redrawTree();
 };

@@ -110,19 +110,8 @@ RecordEntrySpec spec()
 
 TfrmOXI060::TfrmOXI060(QWidget *parent) : RecordEntryScreen(QStringLiteral("OXI060"), spec(), parent)
 {
-    // The tree stands left of the list.
-    tree = new TreePanel(QStringLiteral("SELECT * FROM OX060MS_VIEW"), QStringLiteral("STRG_TREE"),
-                         QStringLiteral("STRG_CODE"), panDisplay);
-    tree->setObjectName(QStringLiteral("panTree"));
-    tree->setFixedWidth(260);
-    auto *row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
-    static_cast<QVBoxLayout *>(panDisplay->layout())->removeWidget(grid());
-    row->addWidget(tree);
-    row->addWidget(grid(), 1);
-    static_cast<QVBoxLayout *>(panDisplay->layout())->addLayout(row, 1);
-    connect(tree, &TreePanel::nodeSelected, this, [this](const QString &code) { listBelow(code); });
-    connect(tree, &TreePanel::redrawRequested, this, &TfrmOXI060::redrawTree);
+    tree = addTree(QStringLiteral("SELECT * FROM OX060MS_VIEW"), QStringLiteral("STRG_TREE"), QStringLiteral("STRG_CODE"),
+                   [this](const QString &code) { listBelow(code); });
 
     InstallLookups({
         {QStringLiteral("pbtnBusi_gubun"), {QStringLiteral("dbeBusi_gubun"), QStringLiteral("dbeBusi_gubun_nm")},
@@ -143,10 +132,7 @@ TfrmOXI060::TfrmOXI060(QWidget *parent) : RecordEntryScreen(QStringLiteral("OXI0
             ? palette().color(QPalette::Button)
             : QColor(Qt::white);
     });
-    redrawTree();
 }
-
-void TfrmOXI060::redrawTree() { tree->redraw(ScreenConnection()); }
 
 void TfrmOXI060::listBelow(const QString &strgCode)
 {

@@ -19,5 +19,4 @@ protected:
 
 private:
     void listBelow(const QString &strgCode);
-    void redrawTree();
 };

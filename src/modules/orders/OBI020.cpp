@@ -148,23 +148,8 @@ TfrmOBI020::TfrmOBI020(QWidget *parent) : TfrmZOI010(QStringLiteral("OBI020"), p
     connect(rgdOB010MS, &GridBase::titleClicked, this, [this] { rgdOB010MSRowChange(); });
 
     cdsOB010DT = new RecordSet(this);
-    rgdOB010DT = new DataGrid(panDisplay);
-    rgdOB010DT->setObjectName(QStringLiteral("rgdOB010DT"));
-    rgdOB010DT->setRecordSet(cdsOB010DT);
-    rgdOB010DT->setReadOnly(true);
-    rgdOB010DT->setColumns({
-        {"ITEM_CODE", "", 0},
-        {"ITEM_NAME", "품 목 명", 180},
-        {"ITEM_STANDARD1", "규    격", 120},
-        {"QTY", "수량", 70, "#,##0.0"},
-        {"GUMAE_UNIT_NM", "단위", 50},
-        {"COST_AMT", "단  가", 90, "#,##0.0000"},
-        {"AMT", "금  액", 90, "#,##0"},
-        {"REMARK", "비    고", 160},
-    });
+    rgdOB010DT = orderLineGrid(panDisplay, cdsOB010DT, QStringLiteral("비    고"));
     rgdOB010DT->setFixedColumns(2);
-    rgdOB010DT->setFooterCount(1);
-    rgdOB010DT->setFooterTitle(0, QStringLiteral("갯수"));
     static_cast<QVBoxLayout *>(panDisplay->layout())->addWidget(rgdOB010DT, 1);
 
     FormCreate();

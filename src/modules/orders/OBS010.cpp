@@ -88,22 +88,7 @@ TfrmOBS010::TfrmOBS010(QWidget *parent) : TfrmZOI010(QStringLiteral("OBS010"), p
     rgdOB010MS->setFooterCount(1);
     rgdOB010MS->setFooterTitle(0, QStringLiteral("갯수"));
     cdsOB010DT = new RecordSet(this);
-    rgdOB010DT = new DataGrid(panDisplay);
-    rgdOB010DT->setObjectName(QStringLiteral("rgdOB010DT"));
-    rgdOB010DT->setRecordSet(cdsOB010DT);
-    rgdOB010DT->setReadOnly(true);
-    rgdOB010DT->setColumns({
-        {"ITEM_CODE", "", 0},
-        {"ITEM_NAME", "품 목 명", 180},
-        {"ITEM_STANDARD1", "규    격", 120},
-        {"QTY", "수량", 70, "#,##0.0"},
-        {"GUMAE_UNIT_NM", "단위", 50},
-        {"COST_AMT", "단  가", 90, "#,##0.0000"},
-        {"AMT", "금  액", 90, "#,##0"},
-        {"REMARK", "비  고", 160},
-    });
-    rgdOB010DT->setFooterCount(1);
-    rgdOB010DT->setFooterTitle(0, QStringLiteral("갯수"));
+    rgdOB010DT = orderLineGrid(panDisplay, cdsOB010DT, QStringLiteral("비  고"));
     auto *display = static_cast<QVBoxLayout *>(panDisplay->layout());
     display->addWidget(rgdOB010MS, 1);
     display->addWidget(rgdOB010DT, 1);

@@ -1,4 +1,5 @@
 #include "modules/orders/OrderCommon.h"
+#include "widgets/DataGrid.h"
 
 #include "shell/Dialogs.h"
 #include "widgets/Edits.h"
@@ -44,6 +45,28 @@ void checkDateOnExit(widgets::MaskEdit *edit)
 }
 
 void setToday(widgets::MaskEdit *edit, const QString &today) { edit->setPlainText(today); }
+
+widgets::DataGrid *orderLineGrid(QWidget *parent, widgets::RecordSet *lines, const QString &remarkTitle)
+{
+    auto *grid = new widgets::DataGrid(parent);
+    grid->setObjectName(QStringLiteral("rgdOB010DT"));
+    grid->setRecordSet(lines);
+    grid->setReadOnly(true);
+    grid->setColumns({
+        // field             title           width  format
+        {"ITEM_CODE",       "",               0},
+        {"ITEM_NAME",       "품 목 명",      180},
+        {"ITEM_STANDARD1",  "규    격",      120},
+        {"QTY",             "수량",           70,   "#,##0.0"},
+        {"GUMAE_UNIT_NM",   "단위",           50},
+        {"COST_AMT",        "단  가",         90,   "#,##0.0000"},
+        {"AMT",             "금  액",         90,   "#,##0"},
+        {"REMARK",          remarkTitle,     160},
+    });
+    grid->setFooterCount(1);
+    grid->setFooterTitle(0, QStringLiteral("갯수"));
+    return grid;
+}
 
 QLineEdit *lineEdit(QWidget *parent, const QString &name, int maxLength, bool readOnly)
 {

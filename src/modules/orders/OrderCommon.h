@@ -8,7 +8,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QWidget;
-namespace widgets { class MaskEdit; }
+namespace widgets { class MaskEdit; class DataGrid; class RecordSet; }
 
 namespace orders {
 
@@ -28,6 +28,11 @@ void checkDateOnExit(widgets::MaskEdit *edit);
 
 // Today's date of the server in a date box.
 void setToday(widgets::MaskEdit *edit, const QString &today);
+
+// The read-only grid of an order's lines (confirmation and order form list):
+// item, specification, quantity, unit, price, amount, remark (titled as the
+// screen titles it), with the "갯수" footer.
+widgets::DataGrid *orderLineGrid(QWidget *parent, widgets::RecordSet *lines, const QString &remarkTitle);
 
 QLineEdit *lineEdit(QWidget *parent, const QString &name, int maxLength = 0, bool readOnly = false);
 widgets::MaskEdit *dateEdit(QWidget *parent, const QString &name);
