@@ -37,13 +37,6 @@ WHERE A.ORDE_DATE BETWEEN :ORDE_DATE_S AND :ORDE_DATE_E
   AND COALESCE(A.APPR_GUBUN,'') LIKE COALESCE(:APPR_GUBUN,'') || '%'
 ORDER BY A.ORDE_DATE, A.C_CODE, A.ORDE_NUM)").arg(statusNameSql(QStringLiteral("A.APPR_GUBUN")));
 
-const char *const kLines = R"(SELECT A.ITEM_CODE, B.ITEM_NAME, B.ITEM_STANDARD1, A.QTY,
-  (SELECT MAX(U.DETAIL_NAME) FROM ZX010MS U WHERE U.HEAD = 'Z0025' AND U.DETAIL = B.GUMAE_UNIT) GUMAE_UNIT_NM,
-  A.COST_AMT, A.AMT, A.TAX_AMT, A.SUM_AMT, A.REMARK
-FROM OB010DT A JOIN OX010MS B ON B.ITEM_CODE = A.ITEM_CODE
-WHERE A.ORDE_DATE = :ORDE_DATE AND A.C_CODE = :C_CODE AND A.ORDE_NUM = :ORDE_NUM
-ORDER BY A.ORDE_SEQ)";
-
 const char *const kEmployees = "SELECT EMP_NO, EMP_K_NAME FROM QA010MS\nORDER BY EMP_NO";
 const char *const kEmployeesTyped = "SELECT EMP_NO, EMP_K_NAME FROM QA010MS\nWHERE EMP_NO LIKE :EMP_NO || '%'\nORDER BY EMP_NO";
 
@@ -185,12 +178,9 @@ void TfrmOBI020::rgdOB010MSRowChange()
 {
     if (cdsOB010MS->isLoading())
         return;
-    const bool any = cdsOB010MS->currentRow() >= 0;
-    OpenRecords(*cdsOB010DT, ScreenConnection(), QString::fromUtf8(kLines),
-                {{QStringLiteral("ORDE_DATE"), any ? cdsOB010MS->text(QStringLiteral("ORDE_DATE")) : QString()},
-                 {QStringLiteral("C_CODE"), any ? cdsOB010MS->text(QStringLiteral("C_CODE")) : QString()},
-                 {QStringLiteral("ORDE_NUM"), any ? cdsOB010MS->text(QStringLiteral("ORDE_NUM")) : QString()}});
+    loadOrderLines(*cdsOB010DT, *cdsOB010MS);
     rgdOB010DT->showRowCount(0, 1);
+    const bool any = cdsOB010MS->currentRow() >= 0;
     bbtAppr->setText(any && cdsOB010MS->text(QStringLiteral("APPR_GUBUN")) == QLatin1String("2") ? QStringLiteral("발주취소")
                                                                                                  : QStringLiteral("발주확정"));
 }

@@ -31,14 +31,6 @@ WHERE A.ORDE_DATE BETWEEN :ORDE_DATE_S AND :ORDE_DATE_E
   AND A.APPR_GUBUN = '2'
 ORDER BY A.ORDE_NO)";
 
-const char *const kLines = R"(SELECT A.ITEM_CODE, B.ITEM_NAME, B.ITEM_STANDARD1, A.QTY,
-  (SELECT MAX(U.DETAIL_NAME) FROM ZX010MS U WHERE U.HEAD = 'Z0025' AND U.DETAIL = B.GUMAE_UNIT) GUMAE_UNIT_NM,
-  A.COST_AMT, A.AMT, A.REMARK, A.TAX_GUBUN,
-  CASE A.TAX_GUBUN WHEN '1' THEN '1: 과  세' WHEN '2' THEN '2: 비과세' ELSE '' END TAX_GUBUN_NM, A.TAX_AMT, A.SUM_AMT
-FROM OB010DT A JOIN OX010MS B ON B.ITEM_CODE = A.ITEM_CODE
-WHERE A.ORDE_DATE = :ORDE_DATE AND A.C_CODE = :C_CODE AND A.ORDE_NUM = :ORDE_NUM
-ORDER BY A.ORDE_SEQ)";
-
 } // namespace
 
 TfrmOBS010::TfrmOBS010(QWidget *parent) : TfrmZOI010(QStringLiteral("OBS010"), parent)
@@ -131,11 +123,7 @@ void TfrmOBS010::loadLines()
 {
     if (cdsOB010MS->isLoading())
         return;
-    const bool any = cdsOB010MS->currentRow() >= 0;
-    OpenRecords(*cdsOB010DT, ScreenConnection(), QString::fromUtf8(kLines),
-                {{QStringLiteral("ORDE_DATE"), any ? cdsOB010MS->text(QStringLiteral("ORDE_DATE")) : QString()},
-                 {QStringLiteral("C_CODE"), any ? cdsOB010MS->text(QStringLiteral("C_CODE")) : QString()},
-                 {QStringLiteral("ORDE_NUM"), any ? cdsOB010MS->text(QStringLiteral("ORDE_NUM")) : QString()}});
+    loadOrderLines(*cdsOB010DT, *cdsOB010MS);
     rgdOB010DT->showRowCount(0, 1);
 }
 

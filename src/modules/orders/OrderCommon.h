@@ -30,9 +30,13 @@ void checkDateOnExit(widgets::MaskEdit *edit);
 void setToday(widgets::MaskEdit *edit, const QString &today);
 
 // The read-only grid of an order's lines (confirmation and order form list):
-// item, specification, quantity, unit, price, amount, remark (titled as the
+// item, standard, quantity, unit, price, amount, remark (titled as the
 // screen titles it), with the "갯수" footer.
 widgets::DataGrid *orderLineGrid(QWidget *parent, widgets::RecordSet *lines, const QString &remarkTitle);
+
+// Loads the lines of `orders`' current order into `lines` (none when the
+// order list is empty), for the order line grid.
+void loadOrderLines(widgets::RecordSet &lines, const widgets::RecordSet &orders);
 
 QLineEdit *lineEdit(QWidget *parent, const QString &name, int maxLength = 0, bool readOnly = false);
 widgets::MaskEdit *dateEdit(QWidget *parent, const QString &name);
