@@ -1,6 +1,7 @@
 // Writes the pictures of docs/: the main window with open program tabs, on
-// a demo database.
-//   purchasing-docshots DEMO_ALIAS OUTPUT_DIR
+// a demo database; the last tab has searched (F3).
+//   purchasing-docshots DEMO_ALIAS OUTPUT_DIR [PROGRAM_ID ...]
+// Without program ids: the department register and the item class register.
 
 #include "db/Query.h"
 #include "shell/O0Main.h"
@@ -8,6 +9,7 @@
 #include "shell/Session.h"
 #include "shell/ZZD000.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -20,10 +22,13 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        std::fputs("usage: purchasing-docshots DEMO_ALIAS OUTPUT_DIR\n", stderr);
+    if (args.size() < 3) {
+        std::fputs("usage: purchasing-docshots DEMO_ALIAS OUTPUT_DIR [PROGRAM_ID ...]\n", stderr);
         return 2;
     }
+    QStringList programs = args.mid(3);
+    if (programs.isEmpty())
+        programs = {QStringLiteral("OPI010"), QStringLiteral("OXI020")};
     QTemporaryDir appDir;
     WriteStoredPassword(appDir.path(), qEnvironmentVariable("PGPASSWORD", QStringLiteral("vmuser")));
     TfrmZZD000 data({args.at(1), qEnvironmentVariable("PGUSER", QStringLiteral("VMUSER")), QStringLiteral("A0000001"),
@@ -37,8 +42,11 @@ int main(int argc, char *argv[])
         return 1;
     w.resize(1280, 800);
     w.show();
-    w.OpenProgram(QStringLiteral("자재부서등록"), QStringLiteral("OPI010"));
-    w.OpenProgram(QStringLiteral("품목분류코드 등록"), QStringLiteral("OXI020"));
+    // Opened as their menu entries open them, with the menu's captions.
+    for (const QString &id : std::as_const(programs)) {
+        if (auto *entry = w.findChild<QAction *>(id))
+            entry->trigger();
+    }
     // Search in the active tab as a user would with F3.
     QWidget *screen = w.pgcTabs->currentWidget();
     QTimer::singleShot(200, [&] {
