@@ -23,6 +23,13 @@ QTemporaryDir &scratch()
     return dir;
 }
 
+// Every test process gets a runtime folder of its own: the single-instance
+// lock and the launcher's socket live there, and suites run side by side.
+const bool runtimeFolderOfItsOwn = [] {
+    qputenv("XDG_RUNTIME_DIR", scratch().path().toLocal8Bit());
+    return true;
+}();
+
 QString pg(const char *name, const char *fallback = "")
 {
     const QString v = qEnvironmentVariable(name);
