@@ -6,6 +6,7 @@
 #include "shell/O0Main.h"
 #include "shell/Session.h"
 #include "support/DialogRecorder.h"
+#include "support/LauncherListener.h"
 #include "support/Session.h"
 
 #include <QLocalServer>
@@ -209,14 +210,8 @@ private Q_SLOTS:
     void closingTheWindowClosesEveryTabAndTellsTheLauncher()
     {
         TestSession session;
-        QLocalServer launcher;
-        QLocalServer::removeServer(localEndpoint(kLauncherName));
-        QVERIFY(launcher.listen(localEndpoint(kLauncherName)));
-        QByteArray heard;
-        connect(&launcher, &QLocalServer::newConnection, this, [&] {
-            QLocalSocket *s = launcher.nextPendingConnection();
-            connect(s, &QLocalSocket::readyRead, this, [&heard, s] { heard += s->readAll(); });
-        });
+        LauncherListener launcher;
+        QVERIFY(launcher.listening);
         TestMain w;
         QVERIFY(w.FormCreate());
         w.show();
@@ -224,7 +219,7 @@ private Q_SLOTS:
         w.OpenProgram(QStringLiteral("둘째"), QStringLiteral("T2"));
         QVERIFY(w.close());
         QCOMPARE(w.pgcTabs->count(), 0);
-        QTRY_COMPARE(heard.trimmed(), QByteArray("1924"));
+        QTRY_COMPARE(launcher.heard.trimmed(), QByteArray("1924"));
     }
 
     void statusBarShowsProgramUserAndRole_data()

@@ -9,6 +9,7 @@
 #include "shell/Startup.h"
 #include "shell/ZZD000.h"
 #include "support/DialogRecorder.h"
+#include "support/LauncherListener.h"
 #include "support/TestDb.h"
 
 #include <QLocalServer>
@@ -137,16 +138,10 @@ private Q_SLOTS:
 
     void launcherHearsTheClose()
     {
-        QLocalServer launcher;
-        QLocalServer::removeServer(localEndpoint(kLauncherName));
-        QVERIFY(launcher.listen(localEndpoint(kLauncherName)));
-        QByteArray heard;
-        connect(&launcher, &QLocalServer::newConnection, this, [&] {
-            QLocalSocket *s = launcher.nextPendingConnection();
-            connect(s, &QLocalSocket::readyRead, this, [&heard, s] { heard += s->readAll(); });
-        });
+        LauncherListener launcher;
+        QVERIFY(launcher.listening);
         QVERIFY(NotifyLauncherClosed());
-        QTRY_COMPARE(heard.trimmed(), QByteArray("1924"));
+        QTRY_COMPARE(launcher.heard.trimmed(), QByteArray("1924"));
     }
 };
 
