@@ -9,8 +9,6 @@
 #include "support/LauncherListener.h"
 #include "support/Session.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTabBar>

@@ -12,8 +12,6 @@
 #include "support/LauncherListener.h"
 #include "support/TestDb.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QSqlQuery>
 #include <QtTest>
 
