@@ -49,23 +49,6 @@ const QVector<GridColumn> kColumns{
     {"REMARK",     "비고",        150},
 };
 
-QVector<QVariant> rowValues(int i)
-{
-    static const QDate start(2004, 1, 1);
-    const double qty = 1 + i % 50;
-    const double price = 1000.0 + (i * 37) % 9000 + 0.25;
-    return {QStringLiteral("0"),
-            start.addDays(i % 365).toString(Qt::ISODate),
-            QStringLiteral("PU2004%1").arg(i, 7, 10, QChar(u'0')),
-            QStringLiteral("%1").arg(10000000 + i % 5000),
-            QStringLiteral("품목 이름 %1").arg(i % 5000),
-            qty,
-            price,
-            qty * price,
-            QStringLiteral("거래처 %1").arg(i % 300),
-            i % 3 ? QString() : QStringLiteral("비고 %1").arg(i)};
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -96,7 +79,7 @@ int main(int argc, char **argv)
     records.setFields(fields);
     records.beginLoad(rows);
     for (int i = 0; i < rows; ++i)
-        records.appendRow(rowValues(i));
+        records.appendRow(sampleRow(i));
     records.endLoad();
     DataGrid bound;
     bound.setColumns(kColumns);
@@ -123,7 +106,7 @@ int main(int argc, char **argv)
         plain.setColumns(kColumns);
         plain.setRowCount(rows);
         for (int r = 0; r < rows; ++r) {
-            const QVector<QVariant> values = rowValues(r);
+            const QVector<QVariant> values = sampleRow(r);
             for (int c = 0; c < values.size(); ++c)
                 plain.setCells(c, r, values.at(c).toString());
         }

@@ -67,21 +67,8 @@ int main(int argc, char **argv)
                        {"C_NAME"},
                        {"REMARK"}});
     records.beginLoad(rows);
-    const QDate start(2004, 1, 1);
-    for (int i = 0; i < rows; ++i) {
-        const double qty = 1 + i % 50;
-        const double price = 1000.0 + (i * 37) % 9000 + 0.25;
-        records.appendRow({QStringLiteral("0"),
-                           start.addDays(i % 365).toString(Qt::ISODate),
-                           QStringLiteral("PU2004%1").arg(i, 7, 10, QChar(u'0')),
-                           QStringLiteral("%1").arg(10000000 + i % 5000),
-                           QStringLiteral("품목 이름 %1").arg(i % 5000),
-                           qty,
-                           price,
-                           qty * price,
-                           QStringLiteral("거래처 %1").arg(i % 300),
-                           i % 3 ? QString() : QStringLiteral("비고 %1").arg(i)});
-    }
+    for (int i = 0; i < rows; ++i)
+        records.appendRow(sampleRow(i));
     records.endLoad();
     const qint64 loaded = clock.elapsed();
 
