@@ -7,7 +7,7 @@
 
 #include "BenchSupport.h"
 #include "framework/ExcelExport.h"
-#include "shell/Dialogs.h"
+#include "session/Dialogs.h"
 #include "widgets/DataGrid.h"
 #include "widgets/PlainGrid.h"
 #include "widgets/RecordSet.h"

@@ -451,6 +451,9 @@ std::vector<Table> buildTables()
             num("BEVE_TW", 14, 0),    num("BEVE_TS", 14, 0),    num("BEVE_TP", 10, 2),
             num("BEVE_MTDW", 14, 0),  num("BEVE_MTDS", 14, 0),  num("BEVE_MTDP", 10, 2),
             num("BEVE_YMTDW", 14, 0), num("BEVE_YMTDS", 14, 0), num("BEVE_YMTDP", 10, 2),
+            num("TOT_TW", 14, 0),     num("TOT_TS", 14, 0),     num("TOT_TP", 10, 2),
+            num("TOT_MTDW", 14, 0),   num("TOT_MTDS", 14, 0),   num("TOT_MTDP", 10, 2),
+            num("TOT_YMTDW", 14, 0),  num("TOT_YMTDS", 14, 0),  num("TOT_YMTDP", 10, 2),
         }), {"COST_DATE", "GUBUN_CD1", "GUBUN_CD2"}},
 
         // ---------------------------------------------------------------- work requests

@@ -1,7 +1,7 @@
 #include "framework/Checks.h"
 #include "db/Query.h"
 #include "framework/TextHelpers.h"
-#include "shell/Dialogs.h"
+#include "session/Dialogs.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 // closed. Text that is no date throws EConvertError (TextHelpers.h), so a
 // typing slip never passes for an open day.
 
-#include "shell/ZZD000.h"
+#include "session/Database.h"
 #include <QString>
 
 // The stock of an item in a warehouse at the end of the date's month so far

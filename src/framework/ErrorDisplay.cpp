@@ -1,5 +1,5 @@
 #include "framework/ErrorDisplay.h"
-#include "shell/Dialogs.h"
+#include "session/Dialogs.h"
 
 QString StandardErrorText(const QString &message)
 {

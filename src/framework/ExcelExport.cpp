@@ -1,6 +1,6 @@
 #include "framework/ExcelExport.h"
 #include "framework/ZZI000.h"
-#include "shell/Dialogs.h"
+#include "session/Dialogs.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Format.h"
 #include "widgets/PlainGrid.h"

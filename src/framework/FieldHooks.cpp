@@ -1,6 +1,6 @@
 #include "framework/FieldHooks.h"
 #include "db/Query.h"
-#include "shell/ZZD000.h"
+#include "session/Database.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>

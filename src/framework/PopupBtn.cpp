@@ -1,8 +1,8 @@
 #include "framework/PopupBtn.h"
 #include "framework/ErrorDisplay.h"
 #include "framework/PopupWnd.h"
-#include "shell/Dialogs.h"
-#include "shell/ZZD000.h"
+#include "session/Dialogs.h"
+#include "session/Database.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 #include "framework/PopupBtn.h"
 #include "framework/Records.h"
 #include "framework/TreePanel.h"
-#include "shell/Dialogs.h"
+#include "session/Dialogs.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
 #include "widgets/RecordSet.h"

@@ -1,5 +1,5 @@
 #include "framework/Records.h"
-#include "shell/Session.h"
+#include "session/Session.h"
 #include "widgets/RecordSet.h"
 
 

@@ -1,6 +1,6 @@
 #include "framework/ZZH000.h"
 #include "framework/ZZI000.h"
-#include "shell/Dialogs.h"
+#include "session/Dialogs.h"
 
 #include <QAction>
 #include <QHBoxLayout>

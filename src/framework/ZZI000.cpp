@@ -1,6 +1,6 @@
 #include "framework/ZZI000.h"
 #include "framework/TabHost.h"
-#include "shell/Session.h"
+#include "session/Session.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>

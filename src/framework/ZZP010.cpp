@@ -1,8 +1,8 @@
 #include "framework/ZZP010.h"
 
 #include "reports/Preview.h"
-#include "shell/Session.h"
-#include "shell/ZZD000.h"
+#include "session/Session.h"
+#include "session/Database.h"
 
 #include <QFileInfo>
 #include <QPainter>

@@ -1,8 +1,8 @@
 #include "reports/Preview.h"
 
 #include "reports/Render.h"
-#include "shell/Dialogs.h"
-#include "shell/Session.h"
+#include "session/Dialogs.h"
+#include "session/Session.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 #include "reports/Catalogue.h"
 #include "reports/Parameters.h"
 #include "reports/Preview.h"
-#include "shell/ZZD000.h"
+#include "session/Database.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -67,7 +67,7 @@ bool ReportViewer::open()
         showMessage(QStringLiteral("보고서 파일(%1)을 찾을 수 없습니다.").arg(m_file));
         return false;
     }
-    if (!m_conn && !TfrmZZD000::instance()) {
+    if (!m_conn && !HasProgramConnection()) {
         showMessage(QStringLiteral("데이터베이스에 연결되어 있지 않습니다."));
         return false;
     }

@@ -1,7 +1,7 @@
 #include "shell/Startup.h"
 #include "shell/LauncherLink.h"
 #include "shell/O0Main.h"
-#include "shell/Session.h"
+#include "session/Session.h"
 #include "shell/ZZC010.h"
 #include "shell/ZZD000.h"
 

@@ -1,5 +1,5 @@
 #include "shell/ZZC010.h"
-#include "shell/Session.h"
+#include "session/Session.h"
 
 #include <QFileInfo>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "shell/ZZD000.h"
 #include "framework/ErrorDisplay.h"
-#include "shell/Dialogs.h"
+#include "session/Dialogs.h"
 #include "shell/Password.h"
-#include "shell/Session.h"
+#include "session/Session.h"
 
 #include <QDir>
 
@@ -19,16 +19,11 @@ bool IsTooManyUsersError(const db::DbError &e)
 
 TfrmZZD000 *TfrmZZD000::instance() { return theDataModule; }
 
-db::Connection &dbsDB()
-{
-    Q_ASSERT(theDataModule);
-    return theDataModule->dbsDB;
-}
-
 TfrmZZD000::TfrmZZD000(const QStringList &arguments, const QString &appDir, QObject *parent)
     : QObject(parent)
 {
     theDataModule = this;
+    SetProgramConnection(&dbsDB);
     setObjectName(QStringLiteral("frmZZD000"));
     if (dbsDB.isOpen())
         ShowError(kMsgAlreadyConnected);
@@ -61,8 +56,10 @@ void TfrmZZD000::configure(const QStringList &arguments)
 TfrmZZD000::~TfrmZZD000()
 {
     DisconnectDatabase();
-    if (theDataModule == this)
+    if (theDataModule == this) {
         theDataModule = nullptr;
+        SetProgramConnection(nullptr);
+    }
 }
 
 bool TfrmZZD000::ConnectDatabase()

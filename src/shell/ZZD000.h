@@ -3,6 +3,7 @@
 // screen, lookup and procedure call of the program uses.
 
 #include "db/Connection.h"
+#include "session/Database.h"
 #include <QObject>
 #include <QStringList>
 
@@ -31,8 +32,6 @@ private:
 // at connection time arrives only as message text).
 bool IsTooManyUsersError(const db::DbError &e);
 
-// The program's connection (the data module's `dbsDB`).
-db::Connection &dbsDB();
 
 inline const QString kMsgStandalone =
     QStringLiteral("이 프로그램은 단독으로 실행되지 않습니다.\n메인 프로그램(Vemo.exe)으로 실행하십시오.");

@@ -2,9 +2,9 @@
 #include "db/Query.h"
 #include "framework/ErrorDisplay.h"
 #include "framework/ZZI000.h"
-#include "shell/Dialogs.h"
+#include "session/Dialogs.h"
 #include "shell/LauncherLink.h"
-#include "shell/Session.h"
+#include "session/Session.h"
 #include "shell/ZZD000.h"
 
 #include <QCloseEvent>

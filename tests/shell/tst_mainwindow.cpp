@@ -4,7 +4,7 @@
 #include "framework/ZZI000.h"
 #include "shell/LauncherLink.h"
 #include "shell/O0Main.h"
-#include "shell/Session.h"
+#include "session/Session.h"
 #include "support/DialogRecorder.h"
 #include "support/LauncherListener.h"
 #include "support/Session.h"

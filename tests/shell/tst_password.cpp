@@ -1,5 +1,5 @@
 #include "shell/Password.h"
-#include "shell/Session.h"
+#include "session/Session.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

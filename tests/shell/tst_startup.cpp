@@ -5,7 +5,7 @@
 #include "shell/LauncherLink.h"
 #include "shell/O0Main.h"
 #include "shell/Password.h"
-#include "shell/Session.h"
+#include "session/Session.h"
 #include "shell/Startup.h"
 #include "shell/ZZD000.h"
 #include "support/DialogRecorder.h"

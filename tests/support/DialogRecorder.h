@@ -2,7 +2,7 @@
 // Answers every modal interaction of the program during a test and keeps
 // what was asked, so a test reads the texts a user would have seen.
 
-#include "shell/Dialogs.h"
+#include "session/Dialogs.h"
 #include <QList>
 #include <QQueue>
 #include <functional>

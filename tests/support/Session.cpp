@@ -1,7 +1,7 @@
 #include "support/Session.h"
 #include "db/Query.h"
 #include "shell/Password.h"
-#include "shell/Session.h"
+#include "session/Session.h"
 #include "support/TestDb.h"
 
 #include <QDir>

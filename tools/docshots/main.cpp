@@ -6,7 +6,7 @@
 #include "db/Query.h"
 #include "shell/O0Main.h"
 #include "shell/Password.h"
-#include "shell/Session.h"
+#include "session/Session.h"
 #include "shell/ZZD000.h"
 
 #include <QAction>

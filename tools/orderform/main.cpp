@@ -10,7 +10,7 @@
 #include "modules/orders/OrderWrite.h"
 #include "reports/Render.h"
 #include "shell/Password.h"
-#include "shell/Session.h"
+#include "session/Session.h"
 #include "shell/ZZD000.h"
 
 #include <QApplication>

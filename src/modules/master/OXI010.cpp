@@ -3,7 +3,7 @@
 #include "framework/Lookups.h"
 #include "framework/PriceHistory.h"
 #include "framework/Serials.h"
-#include "shell/Dialogs.h"
+#include "session/Dialogs.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
 #include "widgets/RecordSet.h"

@@ -1,6 +1,6 @@
 #include "modules/master/OXI020.h"
 #include "framework/TreePanel.h"
-#include "shell/Dialogs.h"
+#include "session/Dialogs.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
 #include "widgets/RecordSet.h"

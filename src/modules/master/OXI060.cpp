@@ -1,7 +1,7 @@
 #include "modules/master/OXI060.h"
 #include "framework/Lookups.h"
 #include "framework/TreePanel.h"
-#include "shell/Dialogs.h"
+#include "session/Dialogs.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
 #include "widgets/RecordSet.h"

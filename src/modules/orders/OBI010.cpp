@@ -8,7 +8,7 @@
 #include "framework/TextHelpers.h"
 #include "modules/orders/OBI011.h"
 #include "modules/orders/OrderCommon.h"
-#include "shell/Dialogs.h"
+#include "session/Dialogs.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
 #include "widgets/Format.h"

@@ -6,7 +6,7 @@
 #include "framework/PopupBtn.h"
 #include "framework/Records.h"
 #include "modules/orders/OrderCommon.h"
-#include "shell/Dialogs.h"
+#include "session/Dialogs.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
 #include "widgets/RecordSet.h"

@@ -1,7 +1,7 @@
 #include "modules/orders/OBP010.h"
 
 #include "db/Query.h"
-#include "shell/ZZD000.h"
+#include "session/Database.h"
 #include "widgets/Format.h"
 
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "framework/ZOI010.h"
 #include "widgets/DataGrid.h"
 
-#include "shell/Dialogs.h"
+#include "session/Dialogs.h"
 #include "widgets/Edits.h"
 #include "widgets/RecordSet.h"
 

@@ -3,7 +3,7 @@
 #include "db/Query.h"
 #include "framework/ErrorDisplay.h"
 #include "framework/Serials.h"
-#include "shell/Session.h"
+#include "session/Session.h"
 
 #include <QMap>
 

@@ -4,7 +4,7 @@
 #include "framework/Checks.h"
 #include "framework/ErrorDisplay.h"
 #include "framework/PopupBtn.h"
-#include "shell/Dialogs.h"
+#include "session/Dialogs.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
 #include "widgets/Format.h"

@@ -4,7 +4,7 @@
 #include "framework/ErrorDisplay.h"
 #include "framework/PopupBtn.h"
 #include "modules/requests/RequestData.h"
-#include "shell/Dialogs.h"
+#include "session/Dialogs.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
 #include "widgets/PlainGrid.h"

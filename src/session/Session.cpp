@@ -1,4 +1,4 @@
-#include "shell/Session.h"
+#include "session/Session.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

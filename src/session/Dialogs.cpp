@@ -1,5 +1,5 @@
-#include "shell/Dialogs.h"
-#include "shell/Session.h"
+#include "session/Dialogs.h"
+#include "session/Session.h"
 
 #include <QApplication>
 #include <QDialog>
