@@ -135,9 +135,16 @@ const char *const kShiftStockFromMonth =
 const char *const kRowsOfMonth =
     "SELECT STRG_CODE, ITEM_CODE, OVER_QTY, OVER_AMT FROM OZ010MS WHERE STOC_YYMM = :STOC_YYMM";
 
-const char *const kSetCarriedAmount =
-    "UPDATE OZ010MS SET OVER_AMT = :OVER_AMT, U_DATE = SYSDATE() "
-    "WHERE STOC_YYMM = :STOC_YYMM AND STRG_CODE = :STRG_CODE AND ITEM_CODE = :ITEM_CODE";
+// One item's rows of a month at once; rows whose amount is right stay untouched.
+#define OPENING_LINES_OF_ROW(COL) \
+    "COALESCE((SELECT SUM(S." COL ") FROM OZ020MS S WHERE S.SILS_GUBUN = '1' " \
+    "  AND S.SILS_DATE BETWEEN :FIRST_DAY AND :LAST_DAY " \
+    "  AND S.STRG_CODE = OZ010MS.STRG_CODE AND S.ITEM_CODE = OZ010MS.ITEM_CODE), 0)"
+#define CARRIED_AMOUNT \
+    "((OVER_QTY - " OPENING_LINES_OF_ROW("SILS_QTY") ") * :COST + " OPENING_LINES_OF_ROW("SILS_AMT") ")"
+const char *const kRevalueItemOfMonth =
+    "UPDATE OZ010MS SET OVER_AMT = " CARRIED_AMOUNT ", U_DATE = SYSDATE() "
+    "WHERE STOC_YYMM = :STOC_YYMM AND ITEM_CODE = :ITEM_CODE AND ABS(OVER_AMT - " CARRIED_AMOUNT ") > 0.000005";
 
 const char *const kLastMonthOfRows =
     "SELECT MAX(STOC_YYMM) FROM OZ010MS";
@@ -151,8 +158,8 @@ double roundTo(double value, int decimals)
 }
 
 // OVER_AMT = carried quantity x the item's latest daily cost before the
-// month + the amounts of the month's opening stock lines. Only rows whose
-// amount changes are written.
+// month + the amounts of the month's opening stock lines. Only the items with
+// a row whose amount changes are written, each in one statement.
 void revalueCarriedStock(Connection &conn, const QDate &month)
 {
     const QString yymm = monthKey(month);
@@ -163,11 +170,7 @@ void revalueCarriedStock(Connection &conn, const QDate &month)
     const QHash<QString, Sums> costs =
         sumsByKey(conn, QString::fromLatin1(kLatestCostBefore), {{QStringLiteral("DAY"), dayText(month)}});
 
-    struct Change {
-        QString strg, item;
-        double amount;
-    };
-    QList<Change> changes;
+    QSet<QString> items;
     Query rows(conn, QString::fromLatin1(kRowsOfMonth));
     rows.bind(QStringLiteral("STOC_YYMM"), yymm).exec();
     while (rows.next()) {
@@ -177,14 +180,15 @@ void revalueCarriedStock(Connection &conn, const QDate &month)
         const double carried = rows.number(QStringLiteral("OVER_QTY")) - opening.qty;
         const double amount = roundTo(carried * costs.value(item).qty + opening.amt, 5);
         if (std::abs(amount - rows.number(QStringLiteral("OVER_AMT"))) > 0.000005)
-            changes.append({strg, item, amount});
+            items.insert(item);
     }
-    for (const Change &c : std::as_const(changes)) {
-        Query(conn, QString::fromLatin1(kSetCarriedAmount))
-            .bind(QStringLiteral("OVER_AMT"), c.amount)
+    for (const QString &item : std::as_const(items)) {
+        Query q(conn, QString::fromLatin1(kRevalueItemOfMonth));
+        for (const auto &p : span)
+            q.bind(p.first, p.second);
+        q.bind(QStringLiteral("COST"), costs.value(item).qty)
             .bind(QStringLiteral("STOC_YYMM"), yymm)
-            .bind(QStringLiteral("STRG_CODE"), c.strg)
-            .bind(QStringLiteral("ITEM_CODE"), c.item)
+            .bind(QStringLiteral("ITEM_CODE"), item)
             .exec();
     }
 }
