@@ -2,7 +2,6 @@
 #include "db/Query.h"
 
 #include <QRegularExpression>
-#include <QSet>
 #include <QThread>
 #include <cmath>
 
@@ -95,9 +94,6 @@ const char *const kLatestCostBefore =
     "  SELECT ITEM_CODE, MAX(STOCK_DATE) LAST_DATE FROM OZ050MS WHERE STOCK_DATE < :DAY GROUP BY ITEM_CODE"
     ") L ON L.ITEM_CODE = Z.ITEM_CODE AND L.LAST_DATE = Z.STOCK_DATE";
 
-const char *const kOpeningLinesOfMonthByWarehouse =
-    "SELECT STRG_CODE, ITEM_CODE, SUM(SILS_QTY) QTY, SUM(SILS_AMT) AMT FROM OZ020MS "
-    "WHERE SILS_GUBUN = '1' AND SILS_DATE BETWEEN :FIRST_DAY AND :LAST_DAY GROUP BY STRG_CODE, ITEM_CODE";
 
 // The latest row of every warehouse and item before a month.
 #define LATEST_ROWS_BEFORE_MONTH \
@@ -132,24 +128,24 @@ const char *const kShiftStockFromMonth =
     "UPDATE OZ010MS SET OVER_QTY = OVER_QTY + :DELTA, STOC_QTY = STOC_QTY + :DELTA, U_DATE = SYSDATE() "
     "WHERE STRG_CODE = :STRG_CODE AND ITEM_CODE = :ITEM_CODE AND STOC_YYMM >= :STOC_YYMM";
 
-const char *const kRowsOfMonth =
-    "SELECT STRG_CODE, ITEM_CODE, OVER_QTY, OVER_AMT FROM OZ010MS WHERE STOC_YYMM = :STOC_YYMM";
 
-// One item's rows of a month at once; rows whose amount is right stay untouched.
+// The carried amounts of a month's rows at the item's latest daily cost
+// before the month; rows whose amount is right stay untouched.
 #define OPENING_LINES_OF_ROW(COL) \
     "COALESCE((SELECT SUM(S." COL ") FROM OZ020MS S WHERE S.SILS_GUBUN = '1' " \
     "  AND S.SILS_DATE BETWEEN :FIRST_DAY AND :LAST_DAY " \
     "  AND S.STRG_CODE = OZ010MS.STRG_CODE AND S.ITEM_CODE = OZ010MS.ITEM_CODE), 0)"
+#define LATEST_COST_OF_ROW \
+    "COALESCE((SELECT Z.STOCK_COST FROM OZ050MS Z WHERE Z.ITEM_CODE = OZ010MS.ITEM_CODE " \
+    "  AND Z.STOCK_DATE < :FIRST_DAY ORDER BY Z.STOCK_DATE DESC LIMIT 1), 0)"
 #define CARRIED_AMOUNT \
-    "((OVER_QTY - " OPENING_LINES_OF_ROW("SILS_QTY") ") * :COST + " OPENING_LINES_OF_ROW("SILS_AMT") ")"
-const char *const kRevalueItemOfMonth =
+    "((OVER_QTY - " OPENING_LINES_OF_ROW("SILS_QTY") ") * " LATEST_COST_OF_ROW " + " OPENING_LINES_OF_ROW("SILS_AMT") ")"
+const char *const kRevalueMonth =
     "UPDATE OZ010MS SET OVER_AMT = " CARRIED_AMOUNT ", U_DATE = SYSDATE() "
-    "WHERE STOC_YYMM = :STOC_YYMM AND ITEM_CODE = :ITEM_CODE AND ABS(OVER_AMT - " CARRIED_AMOUNT ") > 0.000005";
+    "WHERE STOC_YYMM = :STOC_YYMM AND ABS(OVER_AMT - " CARRIED_AMOUNT ") > 0.000005";
 
 const char *const kLastMonthOfRows =
     "SELECT MAX(STOC_YYMM) FROM OZ010MS";
-
-QString pairKey(const QString &strg, const QString &item) { return strg + QLatin1Char('\t') + item; }
 
 double roundTo(double value, int decimals)
 {
@@ -158,39 +154,14 @@ double roundTo(double value, int decimals)
 }
 
 // OVER_AMT = carried quantity x the item's latest daily cost before the
-// month + the amounts of the month's opening stock lines. Only the items with
-// a row whose amount changes are written, each in one statement.
+// month + the amounts of the month's opening stock lines.
 void revalueCarriedStock(Connection &conn, const QDate &month)
 {
-    const QString yymm = monthKey(month);
-    const QList<QPair<QString, QString>> span = {{QStringLiteral("FIRST_DAY"), dayText(month)},
-                                                 {QStringLiteral("LAST_DAY"), dayText(lastDayOfMonth(month))}};
-    const QHash<QString, Sums> openings =
-        sumsByKey(conn, QString::fromLatin1(kOpeningLinesOfMonthByWarehouse), span, 2);
-    const QHash<QString, Sums> costs =
-        sumsByKey(conn, QString::fromLatin1(kLatestCostBefore), {{QStringLiteral("DAY"), dayText(month)}});
-
-    QSet<QString> items;
-    Query rows(conn, QString::fromLatin1(kRowsOfMonth));
-    rows.bind(QStringLiteral("STOC_YYMM"), yymm).exec();
-    while (rows.next()) {
-        const QString strg = rows.text(QStringLiteral("STRG_CODE"));
-        const QString item = rows.text(QStringLiteral("ITEM_CODE"));
-        const Sums opening = openings.value(pairKey(strg, item));
-        const double carried = rows.number(QStringLiteral("OVER_QTY")) - opening.qty;
-        const double amount = roundTo(carried * costs.value(item).qty + opening.amt, 5);
-        if (std::abs(amount - rows.number(QStringLiteral("OVER_AMT"))) > 0.000005)
-            items.insert(item);
-    }
-    for (const QString &item : std::as_const(items)) {
-        Query q(conn, QString::fromLatin1(kRevalueItemOfMonth));
-        for (const auto &p : span)
-            q.bind(p.first, p.second);
-        q.bind(QStringLiteral("COST"), costs.value(item).qty)
-            .bind(QStringLiteral("STOC_YYMM"), yymm)
-            .bind(QStringLiteral("ITEM_CODE"), item)
-            .exec();
-    }
+    Query(conn, QString::fromLatin1(kRevalueMonth))
+        .bind(QStringLiteral("FIRST_DAY"), dayText(month))
+        .bind(QStringLiteral("LAST_DAY"), dayText(lastDayOfMonth(month)))
+        .bind(QStringLiteral("STOC_YYMM"), monthKey(month))
+        .exec();
 }
 
 // Rows of `month` whose carried quantity differs from the previous month's
