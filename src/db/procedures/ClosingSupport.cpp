@@ -27,10 +27,9 @@ struct Sums {
     double amt = 0;
 };
 
-// Item (or warehouse + item) sums of a statement whose first columns are the
-// key and whose last two are QTY and AMT (AMT optional).
-QHash<QString, Sums> sumsByKey(Connection &conn, const QString &sql, const QList<QPair<QString, QString>> &params,
-                               int keyColumns = 1)
+// Sums per item of a statement that selects the item code first, then QTY
+// and optionally AMT.
+QHash<QString, Sums> sumsByItem(Connection &conn, const QString &sql, const QList<QPair<QString, QString>> &params)
 {
     Query q(conn, sql);
     for (const auto &p : params)
@@ -39,10 +38,7 @@ QHash<QString, Sums> sumsByKey(Connection &conn, const QString &sql, const QList
     const bool withAmount = q.columnIndex(QStringLiteral("AMT")) >= 0;
     QHash<QString, Sums> sums;
     while (q.next()) {
-        QString key = q.text(0);
-        for (int c = 1; c < keyColumns; ++c)
-            key += QLatin1Char('\t') + q.text(c);
-        Sums &s = sums[key];
+        Sums &s = sums[q.text(0)];
         s.qty += q.number(QStringLiteral("QTY"));
         if (withAmount)
             s.amt += q.number(QStringLiteral("AMT"));
@@ -306,23 +302,23 @@ QHash<QString, CostBase> costBases(Connection &conn, const QDate &day)
     const QList<QPair<QString, QString>> span = {{QStringLiteral("FIRST_DAY"), dayText(first)},
                                                  {QStringLiteral("DAY"), dayText(day)}};
     QHash<QString, CostBase> bases;
-    const auto opening = sumsByKey(conn, QString::fromLatin1(kOpeningStockOfMonth),
+    const auto opening = sumsByItem(conn, QString::fromLatin1(kOpeningStockOfMonth),
                                    {{QStringLiteral("STOC_YYMM"), monthKey(day)}});
     for (auto it = opening.cbegin(); it != opening.cend(); ++it) {
         bases[it.key()].openingQty = it->qty;
         bases[it.key()].openingAmt = it->amt;
     }
-    const auto receipts = sumsByKey(conn, QString::fromLatin1(kReceiptsUpToDay), span);
+    const auto receipts = sumsByItem(conn, QString::fromLatin1(kReceiptsUpToDay), span);
     for (auto it = receipts.cbegin(); it != receipts.cend(); ++it) {
         bases[it.key()].receiptQty = it->qty;
         bases[it.key()].receiptAmt = it->amt;
     }
-    const auto returns = sumsByKey(conn, QString::fromLatin1(kPlainReturnsUpToDay), span);
+    const auto returns = sumsByItem(conn, QString::fromLatin1(kPlainReturnsUpToDay), span);
     for (auto it = returns.cbegin(); it != returns.cend(); ++it) {
         bases[it.key()].returnQty = it->qty;
         bases[it.key()].returnAmt = it->amt;
     }
-    const auto previous = sumsByKey(conn, QString::fromLatin1(kLatestCostBefore), {{QStringLiteral("DAY"), dayText(day)}});
+    const auto previous = sumsByItem(conn, QString::fromLatin1(kLatestCostBefore), {{QStringLiteral("DAY"), dayText(day)}});
     for (auto it = previous.cbegin(); it != previous.cend(); ++it) {
         bases[it.key()].previousCost = it->qty;
         bases[it.key()].hasPreviousCost = true;
@@ -340,14 +336,14 @@ QHash<QString, double> stockAtEndOfDay(Connection &conn, const QDate &day)
         for (auto it = sums.cbegin(); it != sums.cend(); ++it)
             stock[it.key()] += sign * it->qty;
     };
-    add(sumsByKey(conn, QString::fromLatin1(kOpeningStockOfMonth), {{QStringLiteral("STOC_YYMM"), monthKey(day)}}), +1);
-    add(sumsByKey(conn, QString::fromLatin1(kOpeningLinesAfterDay),
+    add(sumsByItem(conn, QString::fromLatin1(kOpeningStockOfMonth), {{QStringLiteral("STOC_YYMM"), monthKey(day)}}), +1);
+    add(sumsByItem(conn, QString::fromLatin1(kOpeningLinesAfterDay),
                   {{QStringLiteral("DAY"), dayText(day)}, {QStringLiteral("LAST_DAY"), dayText(lastDayOfMonth(day))}}),
         -1);
-    add(sumsByKey(conn, QString::fromLatin1(kReceiptsUpToDay), span), +1);
-    add(sumsByKey(conn, QString::fromLatin1(kAllReturnsUpToDay), span), -1);
-    add(sumsByKey(conn, QString::fromLatin1(kIssuesUpToDay), span), -1);
-    add(sumsByKey(conn, QString::fromLatin1(kCountAdjustmentsUpToDay), span), +1);
+    add(sumsByItem(conn, QString::fromLatin1(kReceiptsUpToDay), span), +1);
+    add(sumsByItem(conn, QString::fromLatin1(kAllReturnsUpToDay), span), -1);
+    add(sumsByItem(conn, QString::fromLatin1(kIssuesUpToDay), span), -1);
+    add(sumsByItem(conn, QString::fromLatin1(kCountAdjustmentsUpToDay), span), +1);
     // Transfers move stock between warehouses and leave the company's total as it is.
     return stock;
 }

@@ -11,6 +11,7 @@
 #include "db/procedures/ClosingSupport.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace db {
 
