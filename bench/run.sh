@@ -12,6 +12,8 @@ export PGUSER=$PURCHASING_PG_USER PGPASSWORD=$PURCHASING_PG_PASSWORD PGSERVICEFI
 printf '[bench]\nhost=%s\nport=%s\ndbname=postgres\n' "$PURCHASING_PG_HOST" "$PURCHASING_PG_PORT" > "$PGSERVICEFILE"
 "$build/purchasing-db" init "$work/bench.db" >/dev/null
 "$build/purchasing-db" init bench >/dev/null
+"$build/bench_closing" "$work/bench.db"
+"$build/bench_closing" bench
 "$build/bench_adminno" "$work/bench.db"
 "$build/bench_adminno" bench
 export QT_QPA_PLATFORM=offscreen

@@ -764,6 +764,15 @@ std::vector<Table> buildTables()
             text("MIS_UPJANG_GUBUN2", 10),
             num("MIS_DISPLAY_SEQ", 4, 0),
         }), {}},
+
+        // Sales: the food and beverage sales of an outlet per day, the measure of
+        // the daily cost report.
+        {"JA020MS", readOnly({
+            date("SALE_DATE"),
+            text("UPJANG_CODE", 4),
+            num("FOOD_AMT", 14, 0),
+            num("BEVE_AMT", 14, 0),
+        }), {}},
     };
 }
 

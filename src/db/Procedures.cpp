@@ -1,5 +1,7 @@
 #include "db/Procedures.h"
 
+#include <algorithm>
+
 namespace db {
 
 QString ProcArgs::text(const QString &name) const
@@ -11,10 +13,27 @@ QString ProcArgs::text(const QString &name) const
     return {};
 }
 
+bool ProcArgs::has(const QString &name) const
+{
+    return std::any_of(m_inputs.cbegin(), m_inputs.cend(),
+                       [&name](const auto &p) { return p.first.compare(name, Qt::CaseInsensitive) == 0; });
+}
+
 const QList<ProcedureDef> &procedures()
 {
     static const QList<ProcedureDef> table = {
         {"PR_GETADMINNO", {"I_GUBUN", "I_DATE"}, &PR_GETADMINNO},
+        {"PR_O_DAY_END", {"I_DATE"}, &PR_O_DAY_END},
+        {"PR_O_STOCK_TOTAL_AVERAGE", {"I_YYMM", "I_EMP_NO"}, &PR_O_STOCK_TOTAL_AVERAGE},
+        {"PR_O_STOCK_END", {"I_YYMM"}, &PR_O_STOCK_END},
+        {"PR_O_DAILY_COST_REPORT", {"I_DATE"}, &PR_O_DAILY_COST_REPORT},
+        {"PR_O_DAILY_COST_REPORT1", {"I_DATE"}, &PR_O_DAILY_COST_REPORT1},
+        {"PR_OAI015_01",
+         {"APURC_DATE", "APURC_NUM", "APURC_NO", "APURC_SEQ", "ASTRG_CODE", "AITEM_CODE", "AA_COST_AMT",
+          "AB_COST_AMT", "AC_COST_AMT", "AU_EMP_NO", "AU_IP", "AEDITSTATUS", "ADELI_DATE", "ADELI_CONDITION",
+          "APAY_CONDITION", "AACOMPANY_NAME", "ABCOMPANY_NAME", "ACCOMPANY_NAME", "AACOMPANY_CODE",
+          "AA_ESTI_NAME", "AB_ESTI_NAME", "AC_ESTI_NAME", "AU_DATE"},
+         &PR_OAI015_01, true},
     };
     return table;
 }
@@ -28,7 +47,7 @@ ProcOutputs runProcedure(Connection &conn, const QString &name, const ProcInputs
         for (const auto &p : inputs)
             given.append(p.first.toUpper());
         for (const QString &input : def.inputs) {
-            if (!given.contains(input))
+            if (!def.inputsByName && !given.contains(input))
                 throw DbError(QStringLiteral("%1: input %2 missing").arg(name, input));
         }
         for (const QString &g : std::as_const(given)) {

@@ -13,6 +13,8 @@ class ProcArgs {
 public:
     explicit ProcArgs(const ProcInputs &inputs) : m_inputs(inputs) {}
     QString text(const QString &name) const;
+    // Whether the caller passed the input at all (an empty text counts).
+    bool has(const QString &name) const;
 
 private:
     ProcInputs m_inputs;
@@ -24,6 +26,8 @@ struct ProcedureDef {
     const char *name;
     QStringList inputs;     // declared order; a call must pass exactly these
     ProcedureFn body;
+    // Bound by name: a call passes any of the inputs (never an unknown one).
+    bool inputsByName = false;
 };
 
 const QList<ProcedureDef> &procedures();
@@ -34,5 +38,11 @@ ProcOutputs runProcedure(Connection &conn, const QString &name, const ProcInputs
 
 // The procedures themselves, one unit each under db/procedures/.
 ProcOutputs PR_GETADMINNO(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_DAY_END(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_STOCK_TOTAL_AVERAGE(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_STOCK_END(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_DAILY_COST_REPORT(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_DAILY_COST_REPORT1(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_OAI015_01(Connection &conn, const ProcArgs &args);
 
 } // namespace db

@@ -1,0 +1,3 @@
+add_executable(bench_closing ${CMAKE_CURRENT_LIST_DIR}/bench_closing.cpp)
+target_link_libraries(bench_closing PRIVATE purchasing_core)
+target_precompile_headers(bench_closing REUSE_FROM purchasing_core)
