@@ -11,10 +11,31 @@ QString ProcArgs::text(const QString &name) const
     return {};
 }
 
+bool ProcArgs::has(const QString &name) const
+{
+    for (const auto &p : m_inputs) {
+        if (p.first.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
 const QList<ProcedureDef> &procedures()
 {
     static const QList<ProcedureDef> table = {
         {"PR_GETADMINNO", {"I_GUBUN", "I_DATE"}, &PR_GETADMINNO},
+        {"PR_O_DATE_STOCK_PUT_UPDATE", {"I_PUT_NO", "I_FLAG"}, &PR_O_DATE_STOCK_PUT_UPDATE},
+        {"PR_O_DATE_STOCK_DELI_UPDATE", {"I_DELI_NO", "I_FLAG"}, &PR_O_DATE_STOCK_DELI_UPDATE},
+        {"PR_O_STOCK_DELI_UPDATE", {"I_DELI_NO", "I_FLAG"}, &PR_O_STOCK_DELI_UPDATE},
+        {"PR_O_DATE_STOCK_MOVE_UPDATE", {"I_MOVE_NO", "I_FLAG"}, &PR_O_DATE_STOCK_MOVE_UPDATE},
+        {"PR_O_DATE_STOCK_RETU_UPDATE", {"I_RETU_DATE", "I_C_CODE", "I_RETU_NUM", "I_FLAG"},
+         &PR_O_DATE_STOCK_RETU_UPDATE},
+        {"PR_O_DATE_STOCK_SIL_UPDATE", {"I_SILS_DATE", "I_STRG_CODE", "I_FLAG"}, &PR_O_DATE_STOCK_SIL_UPDATE,
+         {"I_DIVE_CODE"}},
+        {"PR_O_DATE_STOCK_SIL_BATCH", {"I_SILS_DATE", "I_FLAG"}, &PR_O_DATE_STOCK_SIL_BATCH},
+        {"PR_O_PR_STOCK_UPDATE", {"I_SILS_DATE", "I_STRG_CODE", "I_FLAG", "I_INSP_NUM", "I_UEMP_NO", "I_U_IP"},
+         &PR_O_PR_STOCK_UPDATE},
+        {"PR_O_OZ010MS_RESET", {"I_DATE"}, &PR_O_OZ010MS_RESET},
     };
     return table;
 }
@@ -32,7 +53,7 @@ ProcOutputs runProcedure(Connection &conn, const QString &name, const ProcInputs
                 throw DbError(QStringLiteral("%1: input %2 missing").arg(name, input));
         }
         for (const QString &g : std::as_const(given)) {
-            if (!def.inputs.contains(g))
+            if (!def.inputs.contains(g) && !def.optionalInputs.contains(g))
                 throw DbError(QStringLiteral("%1: no input named %2").arg(name, g));
         }
         return def.body(conn, ProcArgs(inputs));

@@ -13,6 +13,9 @@ class ProcArgs {
 public:
     explicit ProcArgs(const ProcInputs &inputs) : m_inputs(inputs) {}
     QString text(const QString &name) const;
+    // Whether the caller passed the input at all (an optional input may be
+    // passed empty, which is not the same as leaving it out).
+    bool has(const QString &name) const;
 
 private:
     ProcInputs m_inputs;
@@ -22,8 +25,9 @@ using ProcedureFn = ProcOutputs (*)(Connection &, const ProcArgs &);
 
 struct ProcedureDef {
     const char *name;
-    QStringList inputs;     // declared order; a call must pass exactly these
+    QStringList inputs;     // declared order; a call must pass these
     ProcedureFn body;
+    QStringList optionalInputs = {};   // may be left out
 };
 
 const QList<ProcedureDef> &procedures();
@@ -34,5 +38,14 @@ ProcOutputs runProcedure(Connection &conn, const QString &name, const ProcInputs
 
 // The procedures themselves, one unit each under db/procedures/.
 ProcOutputs PR_GETADMINNO(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_DATE_STOCK_PUT_UPDATE(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_DATE_STOCK_DELI_UPDATE(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_STOCK_DELI_UPDATE(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_DATE_STOCK_MOVE_UPDATE(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_DATE_STOCK_RETU_UPDATE(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_DATE_STOCK_SIL_UPDATE(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_DATE_STOCK_SIL_BATCH(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_PR_STOCK_UPDATE(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_OZ010MS_RESET(Connection &conn, const ProcArgs &args);
 
 } // namespace db
