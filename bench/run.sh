@@ -16,6 +16,9 @@ printf '[bench]\nhost=%s\nport=%s\ndbname=postgres\n' "$PURCHASING_PG_HOST" "$PU
 "$build/bench_closing" bench
 "$build/bench_adminno" "$work/bench.db"
 "$build/bench_adminno" bench
+"$build/purchasing-db" init "$work/stock.db" >/dev/null
+"$build/bench_stock" "$work/stock.db"
+"$build/bench_stock" bench
 export QT_QPA_PLATFORM=offscreen
 for b in bench_grid bench_export; do
   if [ -x "$build/$b" ]; then "$build/$b"; fi

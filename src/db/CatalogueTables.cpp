@@ -259,7 +259,8 @@ std::vector<Table> buildTables()
             num("SUM_AMT", 19, 5),
             date("PUT_DATE"),
             text("PUT_EMP_NO", 8),
-        }), {"INSP_DATE", "C_CODE", "INSP_NUM"}},
+        }), {"INSP_DATE", "C_CODE", "INSP_NUM"},
+         {{"IX_OC010MS_INSP_NO", {"INSP_NO"}}}},
 
         // Inspection lines; ORDE_NO + ORDE_SEQ name the order line received.
         {"OC010DT", withAudit({
@@ -298,7 +299,8 @@ std::vector<Table> buildTables()
             flag("APPR_GUBUN"),
             text("APPR_EMP_NO", 8),
             date("APPR_DATE"),
-        }), {"DELI_DATE", "STRG_CODE", "DELI_NUM"}},
+        }), {"DELI_DATE", "STRG_CODE", "DELI_NUM"},
+         {{"IX_OD010MS_DELI_NO", {"DELI_NO"}}}},
 
         // Issue lines. The immediate issue of a receipt is copied in with a column-less
         // insert, so these columns and their order must stay exactly as they are.
@@ -324,7 +326,8 @@ std::vector<Table> buildTables()
             flag("APPR_GUBUN"),
             text("APPR_EMP_NO", 8),
             date("APPR_DATE"),
-        }), {"MOVE_DATE", "FROM_STRG_CODE", "TO_STRG_CODE", "MOVE_NUM"}},
+        }), {"MOVE_DATE", "FROM_STRG_CODE", "TO_STRG_CODE", "MOVE_NUM"},
+         {{"IX_OD020MS_MOVE_NO", {"MOVE_NO"}}}},
 
         // Transfer lines.
         {"OD020DT", withAudit({
@@ -383,7 +386,27 @@ std::vector<Table> buildTables()
             num("MOVE_DELI_QTY", 13, 5, false, "0"),
             num("STOC_ACTU_QTY", 13, 5, false, "0"),  // count adjustment
             num("STOC_QTY", 13, 5, false, "0"),       // stock at the end of the month so far
-        }), {"STOC_YYMM", "STRG_CODE", "ITEM_CODE"}},
+        }), {"STOC_YYMM", "STRG_CODE", "ITEM_CODE"},
+         {{"IX_OZ010MS_ITEM", {"STRG_CODE", "ITEM_CODE", "STOC_YYMM"}}}},
+
+        // What each document has posted to OZ010MS, one row per cell and column:
+        // a reversal takes back exactly this, whatever the document holds by then.
+        // SRC_KIND 'PUT' receipt (INSP_NO), 'DELI' issue (DELI_NO), 'MOVE' transfer
+        // with its issue leg (MOVE_NO), 'RETU' return (date|supplier|number), 'SIL'
+        // opening or count lines (date|warehouse|kind). COL names the OZ010MS column;
+        // AMT is the opening amount of OVER_QTY rows.
+        {"OZ_POSTING_JOURNAL", withAudit({
+            text("SRC_KIND", 4, REQ),
+            text("SRC_KEY", 40, REQ),
+            text("STOC_YYMM", 6, REQ),
+            text("STRG_CODE", 3, REQ),
+            text("ITEM_CODE", 8, REQ),
+            text("COL", 20, REQ),
+            date("POST_DATE"),
+            num("QTY", 19, 5, false, "0"),
+            num("AMT", 19, 5, false, "0"),
+        }), {"SRC_KIND", "SRC_KEY", "STOC_YYMM", "STRG_CODE", "ITEM_CODE", "COL"},
+         {{"IX_OZ_POSTING_JOURNAL_CELL", {"STOC_YYMM", "STRG_CODE", "ITEM_CODE"}}}},
 
         // Opening stock ('1': quantity, unit cost, amount) and count adjustment lines
         // ('2': counted quantity, adjustment quantity, book quantity).

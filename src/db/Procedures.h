@@ -13,7 +13,8 @@ class ProcArgs {
 public:
     explicit ProcArgs(const ProcInputs &inputs) : m_inputs(inputs) {}
     QString text(const QString &name) const;
-    // Whether the caller passed the input at all (an empty text counts).
+    // Whether the caller passed the input at all (an optional input may be
+    // passed empty, which is not the same as leaving it out).
     bool has(const QString &name) const;
 
 private:
@@ -24,10 +25,9 @@ using ProcedureFn = ProcOutputs (*)(Connection &, const ProcArgs &);
 
 struct ProcedureDef {
     const char *name;
-    QStringList inputs;     // declared order; a call must pass exactly these
+    QStringList inputs;     // declared order; a call must pass these
     ProcedureFn body;
-    // Bound by name: a call passes any of the inputs (never an unknown one).
-    bool inputsByName = false;
+    QStringList optionalInputs = {};   // may be left out
 };
 
 const QList<ProcedureDef> &procedures();
@@ -44,5 +44,14 @@ ProcOutputs PR_O_STOCK_END(Connection &conn, const ProcArgs &args);
 ProcOutputs PR_O_DAILY_COST_REPORT(Connection &conn, const ProcArgs &args);
 ProcOutputs PR_O_DAILY_COST_REPORT1(Connection &conn, const ProcArgs &args);
 ProcOutputs PR_OAI015_01(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_DATE_STOCK_PUT_UPDATE(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_DATE_STOCK_DELI_UPDATE(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_STOCK_DELI_UPDATE(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_DATE_STOCK_MOVE_UPDATE(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_DATE_STOCK_RETU_UPDATE(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_DATE_STOCK_SIL_UPDATE(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_DATE_STOCK_SIL_BATCH(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_PR_STOCK_UPDATE(Connection &conn, const ProcArgs &args);
+ProcOutputs PR_O_OZ010MS_RESET(Connection &conn, const ProcArgs &args);
 
 } // namespace db

@@ -36,9 +36,12 @@ double GetStockQty(const QString &strgCode, const QString &itemCode, const QStri
     const QDate d = checkedDate(date);
     if (!d.isValid())
         return 0;
+    // A month without a row of its own yet holds what the latest earlier
+    // month carries over.
     db::Query q(conn, QStringLiteral(
         "SELECT COALESCE(STOC_QTY,0) STOC_QTY FROM OZ010MS "
-        "WHERE STOC_YYMM = :STOC_YYMM AND STRG_CODE = :STRG_CODE AND ITEM_CODE = :ITEM_CODE"));
+        "WHERE STOC_YYMM <= :STOC_YYMM AND STRG_CODE = :STRG_CODE AND ITEM_CODE = :ITEM_CODE "
+        "ORDER BY STOC_YYMM DESC LIMIT 1"));
     q.bind(QStringLiteral("STOC_YYMM"), monthKey(d))
         .bind(QStringLiteral("STRG_CODE"), strgCode)
         .bind(QStringLiteral("ITEM_CODE"), itemCode)

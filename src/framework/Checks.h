@@ -11,7 +11,8 @@
 #include <QString>
 
 // The stock of an item in a warehouse at the end of the date's month so far
-// (OZ010MS.STOC_QTY); 0 when the month has no stock row.
+// (OZ010MS.STOC_QTY); a month without a row holds the stock of the latest
+// earlier month, and 0 when there is none.
 double GetStockQty(const QString &strgCode, const QString &itemCode, const QString &date,
                    db::Connection &conn = dbsDB());
 

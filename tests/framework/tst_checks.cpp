@@ -66,8 +66,10 @@ private Q_SLOTS:
         QTest::newRow("first day of the month") << "100" << "L1010001" << "2003-05-01" << 1234.56789;
         QTest::newRow("last day of the month") << "100" << "L1010001" << "2003-05-31" << 1234.56789;
         QTest::newRow("next month") << "100" << "L1010001" << "2003-06-15" << -3.0;
-        QTest::newRow("month without a row") << "100" << "L1010001" << "2003-07-01" << 0.0;
-        QTest::newRow("same month a year on") << "100" << "L1010001" << "2004-05-01" << 0.0;
+        // a month without a row of its own holds what the latest earlier month carries
+        QTest::newRow("first day of a month without a row") << "100" << "L1010001" << "2003-07-01" << -3.0;
+        QTest::newRow("same month a year on") << "100" << "L1010001" << "2004-05-01" << -3.0;
+        QTest::newRow("month before the first row") << "100" << "L1010001" << "2003-04-30" << 0.0;
         QTest::newRow("other warehouse") << "110" << "L1010001" << "2003-05-20" << 7.0;
         QTest::newRow("warehouse without the item") << "120" << "L1010001" << "2003-05-20" << 0.0;
         QTest::newRow("row without a quantity") << "100" << "L1010002" << "2003-05-20" << 0.0;

@@ -1,120 +1,65 @@
 #pragma once
-// Small hand-made stock fixtures written straight into the tables, as the
-// posting procedures and the document screens leave them.
+// Small stock documents written straight into the document tables, and the
+// calls of the posting procedures, for the stock tests and benchmarks.
 
 #include "db/Connection.h"
-#include "db/Query.h"
+#include <QList>
+#include <QString>
 
-#include <QStringList>
+namespace stockfx {
 
-namespace fixtures {
+struct Line {
+    QString item;
+    double qty;
+};
 
-using Params = QList<QPair<QString, QString>>;
+// Opening stock ('1': quantity, unit cost, amount) or count line ('2':
+// counted, adjustment, book quantity).
+struct SilLine {
+    QString item;
+    double qty;
+    double cost;
+    double amt;
+};
 
-inline void exec(db::Connection &conn, const QString &sql, const Params &params = {})
-{
-    db::Query q(conn, sql);
-    for (const auto &p : params)
-        q.bind(p.first, p.second);
-    q.exec();
-}
+// O_CHK of a procedure call.
+QString call(db::Connection &conn, const QString &procedure, const db::ProcInputs &inputs);
+QString post(db::Connection &conn, const QString &procedure, const QString &numberInput, const QString &number,
+             const QString &flag);
 
-inline QString scalar(db::Connection &conn, const QString &sql, const Params &params = {})
-{
-    return db::Query::scalar(conn, sql, params);
-}
+void exec(db::Connection &conn, const QString &sql, const QList<QPair<QString, QString>> &params = {});
 
-inline double number(db::Connection &conn, const QString &sql, const Params &params = {})
-{
-    return scalar(conn, sql, params).toDouble();
-}
+class Documents {
+public:
+    explicit Documents(db::Connection &conn) : m_conn(conn) {}
 
-inline QString call(db::Connection &conn, const QString &procedure, const db::ProcInputs &inputs)
-{
-    return conn.callProcedure(procedure, inputs).value(QStringLiteral("O_CHK"));
-}
+    // A receipt; confirmed when `putDate` is given.
+    void receipt(const QString &no, const QString &strg, const QList<Line> &lines, const QString &putDate);
+    void setReceiptDate(const QString &no, const QString &putDate);
 
-inline void stockRow(db::Connection &conn, const QString &yymm, const QString &strg, const QString &item,
-                     double overQty, double overAmt, double stocQty)
-{
-    exec(conn, QStringLiteral("INSERT INTO OZ010MS (STOC_YYMM, STRG_CODE, ITEM_CODE, OVER_QTY, OVER_AMT, STOC_QTY) "
-                              "VALUES (:M, :S, :I, :OQ, :OA, :SQ)"),
-         {{"M", yymm}, {"S", strg}, {"I", item}, {"OQ", QString::number(overQty)}, {"OA", QString::number(overAmt)},
-          {"SQ", QString::number(stocQty)}});
-}
+    // An issue of `kind`; a normal issue ('1', '2') is confirmed when `apprDate` is given.
+    void issue(const QString &no, const QString &kind, const QString &deliDate, const QString &strg,
+               const QList<Line> &lines, const QString &apprDate = {});
+    void setIssueApproval(const QString &no, const QString &apprGubun, const QString &apprDate);
+    void setIssueLines(const QString &no, const QList<Line> &lines);
+    void deleteIssue(const QString &no);
 
-// An inspection document with one line; confirmed when putDate is set.
-inline void receipt(db::Connection &conn, const QString &inspDate, int num, const QString &strg, const QString &putDate,
-                    const QString &item, double putQty, double amt)
-{
-    exec(conn, QStringLiteral("INSERT INTO OC010MS (INSP_DATE, C_CODE, INSP_NUM, STRG_CODE, PUT_DATE) "
-                              "VALUES (:D, '100001', :N, :S, :P)"),
-         {{"D", inspDate}, {"N", QString::number(num)}, {"S", strg}, {"P", putDate}});
-    exec(conn, QStringLiteral("INSERT INTO OC010DT (INSP_DATE, C_CODE, INSP_NUM, INSP_SEQ, ITEM_CODE, PUT_QTY, AMT) "
-                              "VALUES (:D, '100001', :N, 1, :I, :Q, :A)"),
-         {{"D", inspDate}, {"N", QString::number(num)}, {"I", item}, {"Q", QString::number(putQty)},
-          {"A", QString::number(amt)}});
-}
+    // A transfer ('1', or '2' with its issue `deliNo`), confirmed when `apprDate` is given.
+    void transfer(const QString &no, const QString &kind, const QString &moveDate, const QString &from,
+                  const QString &to, const QList<Line> &lines, const QString &apprDate, const QString &deliNo = {});
+    void setTransferApproval(const QString &no, const QString &apprGubun, const QString &apprDate);
 
-// An issue document of `kind` with one line; approval '2' with apprDate confirms kinds 1 and 2.
-inline void issue(db::Connection &conn, const QString &deliDate, int num, const QString &strg, const QString &kind,
-                  const QString &apprGubun, const QString &apprDate, const QString &item, double qty)
-{
-    exec(conn, QStringLiteral("INSERT INTO OD010MS (DELI_DATE, STRG_CODE, DELI_NUM, DELI_GUBUN, APPR_GUBUN, APPR_DATE) "
-                              "VALUES (:D, :S, :N, :K, :G, :A)"),
-         {{"D", deliDate}, {"S", strg}, {"N", QString::number(num)}, {"K", kind}, {"G", apprGubun}, {"A", apprDate}});
-    exec(conn, QStringLiteral("INSERT INTO OD010DT (DELI_DATE, STRG_CODE, DELI_NUM, DELI_SEQ, ITEM_CODE, QTY) "
-                              "VALUES (:D, :S, :N, 1, :I, :Q)"),
-         {{"D", deliDate}, {"S", strg}, {"N", QString::number(num)}, {"I", item}, {"Q", QString::number(qty)}});
-}
+    // A return to a supplier with lines of `gubun`.
+    void supplierReturn(const QString &date, const QString &supplier, int num, const QString &strg,
+                        const QList<Line> &lines, const QString &gubun = QStringLiteral("2"));
+    void deleteReturn(const QString &date, const QString &supplier, int num);
 
-// A return to the supplier: kind '1' exchange, '2' plain return.
-inline void supplierReturn(db::Connection &conn, const QString &date, int num, const QString &strg, const QString &kind,
-                           const QString &item, double qty, double amt)
-{
-    exec(conn, QStringLiteral("INSERT INTO OD030MS (RETU_DATE, C_CODE, RETU_NUM, STRG_CODE) VALUES (:D, '100001', :N, :S)"),
-         {{"D", date}, {"N", QString::number(num)}, {"S", strg}});
-    exec(conn, QStringLiteral("INSERT INTO OD030DT (RETU_DATE, C_CODE, RETU_NUM, RETU_SEQ, ITEM_CODE, QTY, AMT, RETU_GUBUN) "
-                              "VALUES (:D, '100001', :N, 1, :I, :Q, :A, :K)"),
-         {{"D", date}, {"N", QString::number(num)}, {"I", item}, {"Q", QString::number(qty)}, {"A", QString::number(amt)},
-          {"K", kind}});
-}
+    void silLines(const QString &date, const QString &strg, const QString &gubun, const QList<SilLine> &lines);
+    void deleteSilLines(const QString &date, const QString &strg, const QString &gubun);
 
-// Opening ('1': quantity, cost, amount) or count ('2': counted, adjustment, book) line.
-inline void silsLine(db::Connection &conn, const QString &date, const QString &strg, const QString &item,
-                     const QString &kind, double qty, double cost, double amt)
-{
-    exec(conn, QStringLiteral("INSERT INTO OZ020MS (SILS_DATE, STRG_CODE, ITEM_CODE, SILS_GUBUN, SILS_QTY, SILS_COST, SILS_AMT) "
-                              "VALUES (:D, :S, :I, :K, :Q, :C, :A)"),
-         {{"D", date}, {"S", strg}, {"I", item}, {"K", kind}, {"Q", QString::number(qty)}, {"C", QString::number(cost)},
-          {"A", QString::number(amt)}});
-}
+private:
+    db::Connection &m_conn;
+    int m_receipts = 0;
+};
 
-inline void dailyCost(db::Connection &conn, const QString &date, const QString &item, double cost)
-{
-    exec(conn, QStringLiteral("INSERT INTO OZ050MS (STOCK_DATE, ITEM_CODE, STOCK_QTY, STOCK_COST, STOCK_AMT) "
-                              "VALUES (:D, :I, 0, :C, 0)"),
-         {{"D", date}, {"I", item}, {"C", QString::number(cost)}});
-}
-
-// Every row of the tables the closings write, as text: equal snapshots mean
-// nothing was changed.
-inline QStringList snapshot(db::Connection &conn)
-{
-    QStringList rows;
-    for (const char *table : {"OZ010MS", "OZ030MS", "OZ040MS", "OZ050MS", "OZ060MS", "OT010MS", "OA010MS", "OA010DT"}) {
-        db::Query q(conn, QStringLiteral("SELECT * FROM %1").arg(QLatin1String(table)));
-        q.exec();
-        const int columns = q.columns().size();
-        while (q.next()) {
-            QStringList values;
-            for (int c = 0; c < columns; ++c)
-                values.append(q.text(c));
-            rows.append(QLatin1String(table) + QLatin1Char('|') + values.join(QLatin1Char('|')));
-        }
-    }
-    rows.sort();
-    return rows;
-}
-
-} // namespace fixtures
+} // namespace stockfx
