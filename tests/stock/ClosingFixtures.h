@@ -1,5 +1,6 @@
 #pragma once
-// Small hand-made stock fixtures written straight into the tables, as the
+// Small hand-made fixtures of the closing tests, written straight into the
+// tables as the posting procedures and the document screens leave them.
 // posting procedures and the document screens leave them.
 
 #include "db/Connection.h"

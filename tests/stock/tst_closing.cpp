@@ -3,7 +3,7 @@
 // cost, the month flags, the carry-over into the next month, the resolution
 // figures of a purchase request, and refusals that leave everything as it was.
 
-#include "StockFixtures.h"
+#include "ClosingFixtures.h"
 #include "framework/Checks.h"
 #include "support/TestDb.h"
 

@@ -2,7 +2,7 @@
 // figures are worked out by hand: the lines of the day, the percentages
 // (also without sales) and the rows replaced when the report runs again.
 
-#include "StockFixtures.h"
+#include "ClosingFixtures.h"
 #include "support/TestDb.h"
 
 #include <QtTest>

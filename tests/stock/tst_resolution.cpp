@@ -3,7 +3,7 @@
 // with the header values outside; reading the dialog again gives back what
 // was entered.
 
-#include "StockFixtures.h"
+#include "ClosingFixtures.h"
 #include "support/TestDb.h"
 
 #include <QtTest>
