@@ -1,12 +1,12 @@
 // The purchasing and materials client. Started by the launcher with four
 // values: database alias, database user, employee number, user name.
 
+#include "shell/ProgramApplication.h"
 #include "shell/Startup.h"
-#include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    ProgramApplication app(argc, argv);
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     ProgramStart program;

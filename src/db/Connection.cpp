@@ -94,6 +94,28 @@ void Connection::close()
     m_inTransaction = false;
 }
 
+DbError Connection::failure(DbError error)
+{
+    if (error.isConnectionLost()) {
+        close();
+        m_lost = true;
+    }
+    return error;
+}
+
+void Connection::reconnect()
+{
+    if (!m_lost)
+        return;
+    m_lost = false;
+    try {
+        open(m_params);
+    } catch (const DbError &e) {
+        m_lost = true;
+        throw DbError(e.message(), QStringLiteral("08001"));   // still no server: still lost
+    }
+}
+
 bool Connection::isOpen() const
 {
     return QSqlDatabase::contains(m_name) && QSqlDatabase::database(m_name, false).isOpen();
@@ -106,9 +128,10 @@ QSqlDatabase Connection::handle() const
 
 void Connection::execRaw(const QString &sql)
 {
+    reconnect();
     QSqlQuery q(handle());
     if (!q.exec(sql))
-        throw errorOf(q.lastError());
+        throw failure(errorOf(q.lastError()));
 }
 
 void Connection::startTransaction()

@@ -41,6 +41,14 @@ public:
     const ConnectParams &params() const { return m_params; }
     QSqlDatabase handle() const;
 
+    // Passes on the error of a failed statement. A lost connection is
+    // closed and noted: the next statement connects again (reconnect()).
+    DbError failure(DbError error);
+    // After a lost connection: connects again with the same parameters;
+    // throws a lost-connection DbError while the server is not back.
+    void reconnect();
+    bool isLost() const { return m_lost; }
+
     // Transactions: one at a time on a connection.
     bool inTransaction() const { return m_inTransaction; }
     void startTransaction();   // throws when one is already active
@@ -63,6 +71,7 @@ private:
     Engine m_engine = Engine::SQLite;
     ConnectParams m_params;
     bool m_inTransaction = false;
+    bool m_lost = false;
 };
 
 // Rolls back on scope exit unless committed: the body of every save.

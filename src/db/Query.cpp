@@ -9,6 +9,13 @@ namespace db {
 
 namespace {
 
+// The connection's database, connected again first when it was lost.
+QSqlDatabase liveHandle(Connection &conn)
+{
+    conn.reconnect();
+    return conn.handle();
+}
+
 QString rightTrimmed(const QString &s)
 {
     qsizetype n = s.size();
@@ -55,7 +62,7 @@ QString valueText(const QVariant &v)
 }
 
 Query::Query(Connection &conn, const QString &sql)
-    : m_conn(conn), m_sql(sql), m_names(placeholders(sql)), m_query(conn.handle())
+    : m_conn(conn), m_sql(sql), m_names(placeholders(sql)), m_query(liveHandle(conn))
 {
     // Not forward-only on PostgreSQL: the driver would stream the rows and the
     // connection could run no other statement until they are all read, yet
@@ -123,15 +130,16 @@ Query &Query::exec()
         if (!m_values.contains(name))
             throw DbError(QStringLiteral("parameter :%1 is not bound").arg(name));
     }
-    if (!m_query.prepare(m_sql))
-        throw DbError(m_query.lastError().databaseText().isEmpty() ? m_query.lastError().text()
-                                                                   : m_query.lastError().databaseText(),
-                      m_query.lastError().nativeErrorCode());
+    if (!m_query.prepare(m_sql)) {
+        const QSqlError e = m_query.lastError();
+        throw m_conn.failure(DbError(e.databaseText().isEmpty() ? e.text() : e.databaseText(), e.nativeErrorCode()));
+    }
     for (auto it = m_values.cbegin(); it != m_values.cend(); ++it)
         m_query.bindValue(QLatin1Char(':') + it.key(), it.value());
     if (!m_query.exec()) {
         const QSqlError e = m_query.lastError();
-        throw DbError(e.databaseText().isEmpty() ? e.text() : e.databaseText().trimmed(), e.nativeErrorCode());
+        throw m_conn.failure(
+            DbError(e.databaseText().isEmpty() ? e.text() : e.databaseText().trimmed(), e.nativeErrorCode()));
     }
     return *this;
 }

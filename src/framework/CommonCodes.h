@@ -13,6 +13,10 @@ inline const QString kHeadInspState = QStringLiteral("O0003");      // inspectio
 inline const QString kHeadFacilityPart = QStringLiteral("O0004");   // facility parts: FACI_PART
 inline const QString kHeadRegion = QStringLiteral("ZV001");         // supplier regions: VA050MS.LOCAL_INIT
 inline const QString kHeadDbAccount = QStringLiteral("Z9999");      // database user (upper case) -> caption name
+// The site's own texts on the order forms.
+inline const QString kHeadOrderingCompany = QStringLiteral("O0010");   // 01 name, 02 address, 03 representative,
+                                                                        // 04 registration no., 05 business type, 06 items
+inline const QString kHeadContractClauses = QStringLiteral("O0011");   // contract order clauses, one a code, in order
 
 // The condition every purchasing and stock screen puts on its warehouse
 // lookups: only warehouses of the divisions marked ITEM2 = 'Y' under 'O0002'.

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 #include <stdexcept>
 
 // Raised by a screen to refuse an operation; shown like any other failure.
@@ -18,6 +19,17 @@ public:
 // appended when its last character sorts after ".".
 QString StandardErrorText(const QString &message);
 
+// Shown instead of the server's text when the connection to the database is
+// gone; the next statement connects again.
+inline const QString kMsgConnectionLost =
+    QStringLiteral("데이터베이스와의 연결이 끊어졌습니다.\n잠시 후 다시 시도하십시오.");
+
+bool IsConnectionLost(const std::exception &e);
+
 // The standard error display: an error box with the application title.
-// A silent abort shows nothing.
+// A silent abort shows nothing; a lost connection shows kMsgConnectionLost.
 void ShowStandardError(const std::exception &e);
+
+// Runs one user action (a click, a pick, a printout) under the standard
+// error display; false when it failed.
+bool RunUserAction(const std::function<void()> &action);

@@ -1,4 +1,5 @@
 #include "framework/Lookups.h"
+#include "framework/ErrorDisplay.h"
 #include "framework/PopupWnd.h"
 #include "widgets/Edits.h"
 #include "widgets/RecordSet.h"
@@ -20,6 +21,7 @@ struct Lookups::Entry {
     QPointer<QWidget> typed;
     bool searchPanel = false;              // works in every mode
     QString picked;                        // the typed field's text after the last pick
+    QStringList pickedValues;              // what the last pick left in every filled field
     bool leaving = false;                  // the running click came from leaving the typed field
 };
 
@@ -195,6 +197,22 @@ QString Lookups::value(const Entry &entry, int index) const
     return records && !name.isEmpty() ? records->text(name) : QString();
 }
 
+QStringList Lookups::values(const Entry &entry) const
+{
+    QStringList all;
+    for (int i = 0; i < entry.decl.into.size(); ++i)
+        all << value(entry, i);
+    return all;
+}
+
+// The same code typed again needs no search only while the fields still hold
+// what its pick gave them: a screen that cleared them (a new document) needs
+// the name and the rest again.
+bool Lookups::stillPicked(const Entry &entry, const QString &typed) const
+{
+    return typed == entry.picked && values(entry) == entry.pickedValues;
+}
+
 void Lookups::setValue(Entry &entry, int index, const QString &value)
 {
     if (QWidget *control = entry.controls.value(index)) {
@@ -215,6 +233,7 @@ void Lookups::clear(Entry &entry, bool keepTyped)
         setValue(entry, i, QString());
     }
     entry.picked.clear();
+    entry.pickedValues.clear();
     if (entry.decl.options.afterClear)
         entry.decl.options.afterClear();
 }
@@ -266,7 +285,7 @@ void Lookups::left(QWidget *control)
         const QString text = trimmedText(control);
         if (text.isEmpty()) {
             clear(*e, false);
-        } else if (e->decl.typedIn == TypedIn::Code ? text != e->picked : value(*e, 0).trimmed().isEmpty()) {
+        } else if (e->decl.typedIn == TypedIn::Code ? !stillPicked(*e, text) : value(*e, 0).trimmed().isEmpty()) {
             run(*e, true, true);
         }
     }
@@ -280,8 +299,10 @@ void Lookups::picked(Entry &entry)
     for (int i = 0; i < entry.decl.into.size() && i < button.ReturnValue.size(); ++i)
         setValue(entry, i, button.ReturnValue.at(i).trimmed());
     entry.picked = trimmedText(entry.typed);
-    if (entry.decl.options.afterPick)
-        entry.decl.options.afterPick(button);
+    const bool handled = !entry.decl.options.afterPick || RunUserAction([&] { entry.decl.options.afterPick(button); });
+    entry.pickedValues = values(entry);   // as the screen's own handler left them
+    if (!handled)
+        return;
 
     QWidget *target = entry.decl.options.focusAfter.isEmpty()
         ? nullptr

@@ -97,6 +97,8 @@ private:
     void clear(Entry &entry, bool keepTyped);
     void setValue(Entry &entry, int index, const QString &value);
     QString value(const Entry &entry, int index) const;
+    QStringList values(const Entry &entry) const;
+    bool stillPicked(const Entry &entry, const QString &typed) const;
     void run(Entry &entry, bool typed, bool leaving);
     QWidget *nextField(const Entry &entry) const;
 

@@ -6,6 +6,7 @@
 #include "session/Session.h"
 #include "session/Database.h"
 #include "widgets/DataGrid.h"
+#include "widgets/Edits.h"
 #include "widgets/PlainGrid.h"
 #include "widgets/RecordSet.h"
 
@@ -202,11 +203,10 @@ void TfrmZOI010::ClearPanel(QWidget *panel)
     for (QObject *child : panel->children()) {
         if (auto *spin = qobject_cast<QAbstractSpinBox *>(child)) {
             spin->clear();
+        } else if (auto *number = qobject_cast<widgets::NumEdit *>(child)) {
+            number->setValue(0);   // its value, not only its text: focus shows the value again
         } else if (auto *line = qobject_cast<QLineEdit *>(child)) {
-            if (line->property("numeric").toBool())
-                line->setText(QStringLiteral("0"));
-            else
-                line->clear();
+            line->clear();
         } else if (auto *memo = qobject_cast<QPlainTextEdit *>(child)) {
             memo->clear();
         } else if (auto *text = qobject_cast<QTextEdit *>(child)) {
@@ -222,16 +222,7 @@ void TfrmZOI010::ShowRecordCount()
     panRecordCnt->setText(QStringLiteral("RecordCount : %1").arg(RecordCount));
 }
 
-bool TfrmZOI010::guarded(const std::function<void()> &operation)
-{
-    try {
-        operation();
-        return true;
-    } catch (const std::exception &e) {
-        ShowStandardError(e);
-        return false;
-    }
-}
+bool TfrmZOI010::guarded(const std::function<void()> &operation) { return RunUserAction(operation); }
 
 bool TfrmZOI010::RunInTransaction(FailureForm form, const std::function<void()> &body)
 {
@@ -242,7 +233,8 @@ bool TfrmZOI010::RunInTransaction(FailureForm form, const std::function<void()> 
         tx.commit();
         return true;
     } catch (const std::exception &e) {
-        if (form == FailureForm::Reporting)
+        // Even the quiet form tells the user that the server is gone.
+        if (form == FailureForm::Reporting || IsConnectionLost(e))
             ShowStandardError(e);
         return false;
     }

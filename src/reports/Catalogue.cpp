@@ -1,26 +1,10 @@
 #include "reports/Catalogue.h"
 
-#include "reports/CodeList.h"
-#include "modules/orders/OBP010.h"
-
 #include <QMap>
 
 namespace reports {
 
 namespace {
-
-using BuildFunction = Document (*)(db::Connection &, const QStringList &);
-
-struct Entry {
-    const char *file;
-    BuildFunction build;
-};
-
-// Every report the program builds itself, by the file name the screens open.
-const Entry kReports[] = {
-    {"code_list.mrd", &buildCodeList},       // common codes by head (ZX010MS)
-    {"Cont_Order.mrd", &buildContOrder},     // contract order: [order date][supplier][order number]
-};
 
 QString key(const QString &file)
 {
@@ -33,12 +17,7 @@ QString key(const QString &file)
 
 QMap<QString, ReportBuilder> &table()
 {
-    static QMap<QString, ReportBuilder> reports = [] {
-        QMap<QString, ReportBuilder> map;
-        for (const Entry &e : kReports)
-            map.insert(key(QString::fromUtf8(e.file)), e.build);
-        return map;
-    }();
+    static QMap<QString, ReportBuilder> reports;
     return reports;
 }
 

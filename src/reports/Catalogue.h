@@ -1,8 +1,8 @@
 #pragma once
 // The report catalogue: report file names (as the screens name them, e.g.
 // "danga.mrd") mapped to the functions that build the report from its
-// parameters on a connection. The list of built-in reports is in
-// Catalogue.cpp; each module declares its builders in its own headers.
+// parameters on a connection. The engine knows none of them: each area of
+// modules/ registers its reports at start-up.
 
 #include "reports/Report.h"
 
@@ -18,7 +18,7 @@ using ReportBuilder = std::function<Document(db::Connection &conn, const QString
 // letter case are ignored. Empty when the catalogue has no such report.
 ReportBuilder findReport(const QString &file);
 
-// Adds or replaces a report at run time (a site's own reports, tests).
+// Adds or replaces a report.
 void registerReport(const QString &file, ReportBuilder builder);
 
 // Every report file name the catalogue knows, sorted.

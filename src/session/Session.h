@@ -18,7 +18,14 @@ extern QString gRoleOutletCode, gRoleOutletName;
 // The application title, caption of every message box.
 inline const QString kAppTitle = QStringLiteral(" 구매 자재 관리");
 
+namespace db { class Connection; }
+
+// The first IPv4 address of the workstation that is not a loopback; empty
+// when the host name cannot be resolved.
 QString GetLocalIP();
+// The workstation's address for the audit columns: on a database server the
+// address the server sees the program connect from, else GetLocalIP().
+QString WorkstationAddress(db::Connection &conn);
 QString GetVersionText();
 // PROJECT_ID of the menu tables: the upper-case base name of the executable.
 extern QString gProjectId;

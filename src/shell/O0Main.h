@@ -1,7 +1,8 @@
 #pragma once
 #include "shell/ZZMain.h"
 
-// The main window of this program: the frame plus its table of programs.
+// The main window of this program: the frame opening the screens of the
+// program table (framework/ProgramTable.h) that the areas filled.
 class TfrmO0Main : public TfrmZZMain {
     Q_OBJECT
 public:

@@ -12,9 +12,15 @@ TfrmZZD000 *theDataModule = nullptr;
 
 bool IsTooManyUsersError(const db::DbError &e)
 {
-    return e.sqlState() == QLatin1String("53300") || e.message().contains(QLatin1String("53300"))
-        || e.message().contains(QLatin1String("too many clients"))
-        || e.message().contains(QLatin1String("too many connections"));
+    if (e.sqlState() == QLatin1String("53300"))
+        return true;
+    // The server's texts for a full session table, wherever they stand in the message.
+    for (const char *sign : {"53300", "too many clients", "too many connections",
+                             "remaining connection slots are reserved", "ORA-00018", "ORA-00019"}) {
+        if (e.message().contains(QLatin1String(sign), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
 }
 
 TfrmZZD000 *TfrmZZD000::instance() { return theDataModule; }
@@ -50,7 +56,8 @@ void TfrmZZD000::configure(const QStringList &arguments)
     }
     gDbUser = arguments.at(1);
     m_params = {arguments.at(0), arguments.at(1), ReadStoredPassword(arguments.at(1))};
-    ConnectDatabase();
+    if (ConnectDatabase())
+        gLocalIP = WorkstationAddress(dbsDB);
 }
 
 TfrmZZD000::~TfrmZZD000()

@@ -93,7 +93,10 @@ TfrmZZMain::TfrmZZMain(QWidget *parent) : QMainWindow(parent)
 bool TfrmZZMain::FormCreate()
 {
     const QSettings ini(gAppDir + QStringLiteral("Main.ini"), QSettings::IniFormat);
-    m_maxPrograms = ini.value(QStringLiteral("MAIN/PROGRAM_COUNT"), 10).toInt();
+    bool number = false;
+    const int count = ini.value(QStringLiteral("MAIN/PROGRAM_COUNT"), kDefaultMaxPrograms).toInt(&number);
+    // A value that is no count at all would refuse every program.
+    m_maxPrograms = number && count > 0 ? count : kDefaultMaxPrograms;
     try {
         if (!BuildMenu())
             return false;
@@ -153,7 +156,7 @@ bool TfrmZZMain::OpenProgram(const QString &caption, const QString &programId)
             return false;
         }
     }
-    if (pgcTabs->count() == m_maxPrograms) {
+    if (pgcTabs->count() >= m_maxPrograms) {
         ShowError(QStringLiteral("최대 %1개의 프로그램만 동시에 실행할 수 있습니다.").arg(m_maxPrograms));
         return false;
     }
@@ -170,7 +173,14 @@ bool TfrmZZMain::OpenProgram(const QString &caption, const QString &programId)
     pgcTabs->setTabToolTip(index, programId);
     pgcTabs->setCurrentIndex(index);
 
-    QWidget *screen = CreateProgramForm(programId);
+    QWidget *screen = nullptr;
+    try {
+        screen = CreateProgramForm(programId);
+        if (!screen)
+            ShowInfo(QStringLiteral("%1 프로그램은 아직 준비되지 않았습니다.").arg(programId));
+    } catch (const std::exception &e) {
+        ShowStandardError(e);
+    }
     if (!screen) {
         pgcTabs->removeTab(index);
         delete sheet;

@@ -49,5 +49,6 @@ private:
     void MenuProgramClick();
     void pgcTabsChange();
 
-    int m_maxPrograms = 10;
+    static constexpr int kDefaultMaxPrograms = 10;
+    int m_maxPrograms = kDefaultMaxPrograms;
 };

@@ -2,6 +2,7 @@
 // workstations asking at the same moment.
 
 #include "db/Connection.h"
+#include "db/Query.h"
 #include "support/TestDb.h"
 
 #include <QProcess>
@@ -50,6 +51,23 @@ private Q_SLOTS:
             QCOMPARE(adminNo(*conn, QStringLiteral("IN"), QStringLiteral("202612")), QStringLiteral("IN20261200001"));
         }   // rolled back: the number was never used and is given again
         QCOMPARE(adminNo(*conn, QStringLiteral("IN"), QStringLiteral("202612")), QStringLiteral("IN20261200001"));
+    }
+
+    // The last serial of a month is 99999; after it every request answers
+    // "ERR…" (the serial column holds five digits) and other months go on.
+    void exhaustedMonthAnswersAnError()
+    {
+        auto conn = testdb::connect(testdb::freshAlias());
+        QCOMPARE(adminNo(*conn, QStringLiteral("PU"), QStringLiteral("202612")), QStringLiteral("PU20261200001"));
+        db::Query(*conn, QStringLiteral("UPDATE OZ090MS SET LAST_SERIAL = 99998 WHERE ADMIN_GUBUN = 'PU'")).exec();
+        QCOMPARE(adminNo(*conn, QStringLiteral("PU"), QStringLiteral("202612")), QStringLiteral("PU20261299999"));
+        for (int i = 0; i < 2; ++i) {
+            const QString no = adminNo(*conn, QStringLiteral("PU"), QStringLiteral("202612"));
+            QVERIFY2(no.startsWith(QLatin1String("ERR")), qPrintable(no));
+        }
+        QCOMPARE(db::Query::scalar(*conn, QStringLiteral("SELECT LAST_SERIAL FROM OZ090MS WHERE ADMIN_GUBUN = 'PU'")),
+                 QStringLiteral("99999"));
+        QCOMPARE(adminNo(*conn, QStringLiteral("PU"), QStringLiteral("202701")), QStringLiteral("PU20270100001"));
     }
 
     void badRequestsAnswerAnError_data()

@@ -5,10 +5,14 @@
 #include "framework/ZOI010.h"
 #include "framework/ZZI010.h"
 #include "support/DialogRecorder.h"
+#include "support/ScreenDriver.h"
 #include "support/Session.h"
+#include "widgets/Edits.h"
+#include "widgets/RecordSet.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -108,9 +112,8 @@ private Q_SLOTS:
     void keysRunOnlyWhatTheModeAllows()
     {
         TestSession session;
-        Screen s;
-        s.show();
-        QVERIFY(QTest::qWaitForWindowActive(&s));
+        ScreenDriver<Screen> screen;
+        Screen &s = screen.form;
         s.after->setFocus();
         QTest::keyClick(s.after, Qt::Key_F2);   // nothing to save in browse mode
         QTest::keyClick(s.after, Qt::Key_F5);   // nothing listed to edit
@@ -183,11 +186,10 @@ private Q_SLOTS:
     void enterAndArrowsMoveThroughTheFields()
     {
         TestSession session;
-        Screen s;
+        ScreenDriver<Screen> screen;
+        Screen &s = screen.form;
         s.WorkMode = wmInsert;
         s.glEnabledCheck();
-        s.show();
-        QVERIFY(QTest::qWaitForWindowActive(&s));
         s.first->setFocus();
         QTest::keyClick(s.first, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), s.combo);
@@ -207,11 +209,10 @@ private Q_SLOTS:
     void colours_and_clearPanel()
     {
         TestSession session;
-        Screen s;
+        ScreenDriver<Screen> screen;
+        Screen &s = screen.form;
         s.WorkMode = wmInsert;
         s.glEnabledCheck();
-        s.show();
-        QVERIFY(QTest::qWaitForWindowActive(&s));
         s.first->setFocus();
         QCOMPARE(s.first->palette().color(QPalette::Base), QColor(Qt::yellow));
         s.last->setReadOnly(true);
@@ -225,6 +226,38 @@ private Q_SLOTS:
         QCOMPARE(s.first->text(), QString());
         QCOMPARE(s.combo->currentIndex(), 0);
         QCOMPARE(s.GetSystemDate(), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+    }
+
+    // A cleared number field holds 0, also once the user enters it again.
+    void clearPanelEmptiesNumbersForGood()
+    {
+        QFrame panel;
+        auto *layout = new QVBoxLayout(&panel);
+        auto *quantity = new widgets::NumEdit(&panel);
+        quantity->setDecimals(1);
+        auto *date = new widgets::MaskEdit(&panel);
+        auto *memo = new QPlainTextEdit(&panel);
+        auto *nested = new QFrame(&panel);
+        auto *inner = new QLineEdit(nested);
+        for (QWidget *w : {static_cast<QWidget *>(quantity), static_cast<QWidget *>(date), static_cast<QWidget *>(memo),
+                           static_cast<QWidget *>(nested)})
+            layout->addWidget(w);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        quantity->setValue(12.5);
+        date->setPlainText(QStringLiteral("20261210"));
+        memo->setPlainText(QStringLiteral("메모"));
+        inner->setText(QStringLiteral("kept"));
+
+        TfrmZOI010::ClearPanel(&panel);
+        QCOMPARE(quantity->value(), 0.0);
+        QCOMPARE(quantity->text(), QStringLiteral("0.0"));
+        quantity->setFocus();
+        QTRY_VERIFY(quantity->hasFocus());
+        QCOMPARE(quantity->text(), QStringLiteral("0.0"));
+        QCOMPARE(date->plainText(), QString());
+        QCOMPARE(memo->toPlainText(), QString());
+        QCOMPARE(inner->text(), QStringLiteral("kept"));   // nested panels are left alone
     }
 };
 

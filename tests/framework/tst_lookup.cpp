@@ -8,6 +8,7 @@
 #include "framework/ZOH010.h"
 #include "framework/ZOI010.h"
 #include "support/DialogRecorder.h"
+#include "support/ScreenDriver.h"
 #include "support/Session.h"
 #include "support/Typing.h"
 #include "widgets/DataGrid.h"
@@ -96,7 +97,12 @@ public:
              {QStringLiteral("edtITEM_CODE"), QStringLiteral("edtITEM_NAME"), QStringLiteral("edtITEM_STANDARD1"),
               QStringLiteral("edtGUMAE_UNIT_NM")},
              kItems, QStringLiteral("A.ITEM_NAME"), TypedIn::Name, {}, {},
-             {.afterPick = [this](TPopupBtn &b) { itemPicks << b.ReturnValue.value(0); },
+             {.afterPick =
+                  [this](TPopupBtn &b) {
+                      if (!pickFailure.isEmpty())
+                          throw db::DbError(pickFailure);
+                      itemPicks << b.ReturnValue.value(0);
+                  },
               .afterClear = [this] { ++itemClears; }}},
             {QStringLiteral("pbtnSTRG_CODE_S"), {QStringLiteral("edtSTRG_CODE_S"), QStringLiteral("edtSTRG_CODE_NM_S")},
              kStoresBare, QStringLiteral("STRG_CODE")},
@@ -110,6 +116,7 @@ public:
     TPopupBtn *strgButton;
     QStringList itemPicks;
     int itemClears = 0;
+    QString pickFailure;   // the screen's pick handler fails with this
 
 protected:
     void glInsert() override
@@ -171,10 +178,8 @@ QStringList column(const TfrmPopupWnd &wnd, int col)
 
 void exec(db::Connection &conn, const QString &sql) { db::Query(conn, sql).exec(); }
 
-void showAndInsert(Screen &s)
+void startInsert(Screen &s)
 {
-    s.show();
-    QVERIFY(QTest::qWaitForWindowActive(&s));
     QVERIFY(s.bbtAddClick());
     QCOMPARE(QApplication::focusWidget(), s.unit);
 }
@@ -295,8 +300,9 @@ private Q_SLOTS:
         QFETCH(QString, name);
         TestSession session;
         DialogRecorder dialogs;
-        Screen s;
-        showAndInsert(s);
+        ScreenDriver<Screen> screen;
+        Screen &s = screen.form;
+        startInsert(s);
         Opened opened;
         answerWindow(dialogs, &opened, [pick](TfrmPopupWnd &wnd) {
             if (pick.isEmpty())
@@ -318,8 +324,9 @@ private Q_SLOTS:
     {
         TestSession session;
         DialogRecorder dialogs;
-        Screen s;
-        showAndInsert(s);
+        ScreenDriver<Screen> screen;
+        Screen &s = screen.form;
+        startInsert(s);
         typeAndLeave(s.itemName, QStringLiteral("한우 채"));   // one item: no window
         QCOMPARE(s.itemCode->text(), QStringLiteral("L1010003"));
         QCOMPARE(s.itemName->text(), QStringLiteral("한우 채끝"));
@@ -347,8 +354,9 @@ private Q_SLOTS:
     {
         TestSession session;
         DialogRecorder dialogs;
-        Screen s;
-        showAndInsert(s);
+        ScreenDriver<Screen> screen;
+        Screen &s = screen.form;
+        startInsert(s);
         bool checked = false;
         answerWindow(dialogs, nullptr, [&checked](TfrmPopupWnd &wnd) {
             QCOMPARE(wnd.windowTitle(), QStringLiteral("코드검색"));
@@ -377,8 +385,9 @@ private Q_SLOTS:
         TestSession session;
         exec(session.conn(), QStringLiteral("INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME, ITEM1) VALUES ('Z0025', 'QQ', NULL, 'Y')"));
         DialogRecorder dialogs;
-        Screen s;
-        showAndInsert(s);
+        ScreenDriver<Screen> screen;
+        Screen &s = screen.form;
+        startInsert(s);
         typeAndLeave(s.unit, QStringLiteral("QQ"));
         TPopupBtn *button = s.PopupBtn(QStringLiteral("pbtnGUMAE_UNIT"));
         QVERIFY(button);
@@ -394,8 +403,9 @@ private Q_SLOTS:
         exec(session.conn(),
              QStringLiteral("INSERT INTO ZX010MS (HEAD, DETAIL, DETAIL_NAME, ITEM1) VALUES ('Z0025', 'QT', 'O''Brien 통', 'Y')"));
         DialogRecorder dialogs;
-        Screen s;
-        showAndInsert(s);
+        ScreenDriver<Screen> screen;
+        Screen &s = screen.form;
+        startInsert(s);
         QStringList found, injected;
         answerWindow(dialogs, nullptr, [&](TfrmPopupWnd &wnd) {
             search(wnd, 1, QStringLiteral("' OR 'a'='a"));
@@ -417,9 +427,8 @@ private Q_SLOTS:
     {
         TestSession session;
         DialogRecorder dialogs;
-        Screen s;
-        s.show();
-        QVERIFY(QTest::qWaitForWindowActive(&s));
+        ScreenDriver<Screen> screen;
+        Screen &s = screen.form;
         const int stores = session.scalar(QStringLiteral("SELECT COUNT(*) FROM OX060MS")).toInt();
         const int named = session.scalar(QStringLiteral("SELECT COUNT(*) FROM OX060MS WHERE STRG_NAME LIKE '%창고%'")).toInt();
         QVERIFY(named > 0 && named < stores);
@@ -472,8 +481,9 @@ private Q_SLOTS:
         QFETCH(QString, where);
         TestSession session;
         DialogRecorder dialogs;
-        Screen s;
-        showAndInsert(s);
+        ScreenDriver<Screen> screen;
+        Screen &s = screen.form;
+        startInsert(s);
         typeAndLeave(s.unit, QStringLiteral("KG"));
         answerWindow(dialogs, nullptr, [where](TfrmPopupWnd &wnd) {
             QWidget *w = wnd.findChild<QWidget *>(where);
@@ -497,8 +507,9 @@ private Q_SLOTS:
     {
         TestSession session;
         DialogRecorder dialogs;
-        Screen s;
-        showAndInsert(s);
+        ScreenDriver<Screen> screen;
+        Screen &s = screen.form;
+        startInsert(s);
         Opened opened;
         answerWindow(dialogs, &opened, [](TfrmPopupWnd &wnd) { pickCode(wnd, QStringLiteral("EA")); });
         QTest::keyClick(s.unit, Qt::Key_F1);
@@ -524,8 +535,9 @@ private Q_SLOTS:
     {
         TestSession session;
         DialogRecorder dialogs;
-        Screen s;
-        showAndInsert(s);
+        ScreenDriver<Screen> screen;
+        Screen &s = screen.form;
+        startInsert(s);
         typeAndLeave(s.strgCode, QStringLiteral("110"));
         QCOMPARE(s.strgName->text(), QStringLiteral("식품창고"));
         QCOMPARE(s.deptCode->text(), QStringLiteral("1300"));
@@ -536,12 +548,51 @@ private Q_SLOTS:
         QVERIFY(dialogs.messages.isEmpty());
     }
 
+    // A new document empties the fields; the same code typed again must
+    // bring its name and the rest back.
+    void sameCodeAgainAfterTheFieldsWereCleared()
+    {
+        TestSession session;
+        DialogRecorder dialogs;
+        ScreenDriver<Screen> screen;
+        Screen &s = screen.form;
+        startInsert(s);
+        typeAndLeave(s.strgCode, QStringLiteral("110"));
+        QCOMPARE(s.strgName->text(), QStringLiteral("식품창고"));
+        TfrmZOI010::ClearPanel(s.panInput);
+        QCOMPARE(s.deptCode->text(), QString());
+        typeAndLeave(s.strgCode, QStringLiteral("110"));
+        QCOMPARE(s.strgName->text(), QStringLiteral("식품창고"));
+        QCOMPARE(s.deptCode->text(), QStringLiteral("1300"));
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    // A failing pick handler is shown like any failed action; the screen goes on.
+    void failingPickHandlerIsShown()
+    {
+        TestSession session;
+        DialogRecorder dialogs;
+        ScreenDriver<Screen> screen;
+        Screen &s = screen.form;
+        startInsert(s);
+        s.pickFailure = QStringLiteral("could not read the stock");
+        typeAndLeave(s.itemName, QStringLiteral("한우 채"));
+        QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("could not read the stock.")});
+        QCOMPARE(dialogs.messages.first().kind, MessageKind::Error);
+        QCOMPARE(s.itemCode->text(), QStringLiteral("L1010003"));   // the pick itself stands
+        s.pickFailure.clear();
+        typeAndLeave(s.itemName, QStringLiteral("한우 채"));
+        QCOMPARE(s.itemPicks, QStringList{QStringLiteral("L1010003")});
+        QCOMPARE(dialogs.messages.size(), 1);
+    }
+
     void windowKeys()
     {
         TestSession session;
         DialogRecorder dialogs;
-        Screen s;
-        showAndInsert(s);
+        ScreenDriver<Screen> screen;
+        Screen &s = screen.form;
+        startInsert(s);
         QStringList focus;   // names: the window is gone once the click ends
         // The window is not shown here: its own focus (the field it gives
         // the keys to once active) is what the keys move.

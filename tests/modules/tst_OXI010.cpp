@@ -9,6 +9,7 @@
 #include "framework/PriceHistory.h"
 #include "modules/master/OXI010.h"
 #include "support/DialogRecorder.h"
+#include "support/ScreenDriver.h"
 #include "support/Session.h"
 #include "support/TestDb.h"
 #include "support/Typing.h"
@@ -45,22 +46,12 @@ void addTestClasses(db::Connection &conn)
         "('Z1010', '시험소분류1', 'Z10', 3, '90101'), ('Z1020', '시험소분류2', 'Z10', 3, '90102')"));
 }
 
-struct Screen {
-    TfrmOXI010 form;
-    Screen()
-    {
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-    }
-    template <typename W = widgets::DbEdit>
-    W *find(const char *name) { return form.findChild<W *>(QLatin1String(name)); }
-    widgets::DbEdit *field(const char *name) { return find(name); }
+struct Screen : ScreenDriver<TfrmOXI010> {
     QWidget *focus() { return QApplication::focusWidget(); }
-    void key(Qt::Key k) { QTest::keyClick(focus() ? focus() : &form, k); }
     // Types into a field, replacing what it held, and leaves it with Enter.
     void enter(const char *name, const QString &text)
     {
-        QLineEdit *e = find<QLineEdit>(name);
+        QLineEdit *e = field<QLineEdit>(name);
         e->setFocus();
         e->selectAll();
         QTest::keyClick(e, Qt::Key_Backspace);
@@ -153,7 +144,7 @@ private Q_SLOTS:
         QCOMPARE(s.addItem(QStringLiteral("Z1010"), QStringLiteral("열번째")), QStringLiteral("Z1010010"));
         QCOMPARE(s.addItem(QStringLiteral("Z1020"), QStringLiteral("다른 분류")), QStringLiteral("Z1020001"));
         QVERIFY2(dialogs.texts().isEmpty(), qPrintable(dialogs.texts().join(u'|')));
-        QCOMPARE(QApplication::focusWidget(), s.find<QLineEdit>("edtItem_name"));
+        QCOMPARE(QApplication::focusWidget(), s.field<QLineEdit>("edtItem_name"));
 
         // A new item: taxable, class B, stock-managed, regular ordering, in use, bought.
         const QString code = QStringLiteral("Z1010001");
@@ -229,13 +220,13 @@ private Q_SLOTS:
         Screen s;
         s.search(code);
         QCOMPARE(s.listed("ITEM_CODE"), QStringList{code});
-        QVERIFY(!s.find<QCheckBox>("chkUse_yn")->isChecked());
+        QVERIFY(!s.field<QCheckBox>("chkUse_yn")->isChecked());
 
         s.key(Qt::Key_F5);
         QCOMPARE(s.focus(), s.field("dbeItem_name"));
         QVERIFY(s.field("dbeDivide_code")->isReadOnly());
         QVERIFY(!s.form.findChild<TPopupBtn *>(QStringLiteral("pbtnDivide_code"))->isEnabled());
-        QTest::mouseClick(s.find<QCheckBox>("chkUse_yn"), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(s.field<QCheckBox>("chkUse_yn"), Qt::LeftButton, {}, QPoint(5, 5));
         s.key(Qt::Key_F2);
         QCOMPARE(s.form.statusText(1), QStringLiteral("수정이 정상적으로 완료되었습니다."));
         QVERIFY(!s.field("dbeDivide_code")->isReadOnly());
@@ -252,7 +243,7 @@ private Q_SLOTS:
         QCOMPARE(s.form.grid()->cellText(useColumn, 0), QStringLiteral("N"));
         s.search(code);
         QCOMPARE(s.form.grid()->cellText(useColumn, 0), QStringLiteral("N"));
-        QVERIFY(s.find<QCheckBox>("chkUse_yn")->isChecked());
+        QVERIFY(s.field<QCheckBox>("chkUse_yn")->isChecked());
         QVERIFY(dialogs.texts().isEmpty());
     }
 

@@ -5,6 +5,7 @@
 #include "framework/TreePanel.h"
 #include "modules/master/OXI060.h"
 #include "support/DialogRecorder.h"
+#include "support/ScreenDriver.h"
 #include "support/Session.h"
 #include "support/Typing.h"
 #include "widgets/DataGrid.h"
@@ -18,23 +19,8 @@
 
 namespace {
 
-struct Screen {
-    TfrmOXI060 form;
-    Screen()
-    {
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-    }
-    widgets::DbEdit *field(const char *name) { return form.findChild<widgets::DbEdit *>(QLatin1String(name)); }
+struct Screen : ScreenDriver<TfrmOXI060> {
     QCheckBox *stopped() { return form.findChild<QCheckBox *>(QStringLiteral("chkUse_yn")); }
-    void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, k); }
-    void type(const char *name, const QString &text)
-    {
-        widgets::DbEdit *e = field(name);
-        e->setFocus();
-        e->selectAll();
-        typeText(e, text);
-    }
     void clickNode(const QString &code)
     {
         form.tree->btnFullExp->click();

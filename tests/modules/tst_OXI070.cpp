@@ -5,6 +5,7 @@
 #include "framework/PopupWnd.h"
 #include "modules/master/OXI070.h"
 #include "support/DialogRecorder.h"
+#include "support/ScreenDriver.h"
 #include "support/Session.h"
 #include "support/TestDb.h"
 #include "support/Typing.h"
@@ -18,22 +19,7 @@
 
 namespace {
 
-struct Screen {
-    TfrmOXI070 form;
-    Screen()
-    {
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-    }
-    widgets::DbEdit *field(const char *name) { return form.findChild<widgets::DbEdit *>(QLatin1String(name)); }
-    void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, k); }
-    void type(const char *name, const QString &text)
-    {
-        widgets::DbEdit *e = field(name);
-        e->setFocus();
-        e->selectAll();
-        typeText(e, text);
-    }
+struct Screen : ScreenDriver<TfrmOXI070> {
     // A new approver typed in and saved.
     void add(const QString &strg, const QString &emp)
     {

@@ -1,6 +1,8 @@
 // The main window as a user meets it: the menu of his rights, program tabs,
 // the window menu, closing tabs and the window.
 
+#include "db/DbError.h"
+#include "framework/ProgramTable.h"
 #include "framework/ZZI000.h"
 #include "shell/LauncherLink.h"
 #include "shell/O0Main.h"
@@ -134,6 +136,7 @@ private Q_SLOTS:
         QCOMPARE(w.pgcTabs->tabText(1), QStringLiteral("구매의뢰 등록"));
 
         // An unknown program opens nothing.
+        DialogRecorder dialogs;
         QVERIFY(!w.OpenProgram(QStringLiteral("없음"), QStringLiteral("XXI999")));
         QCOMPARE(w.pgcTabs->count(), 3);
 
@@ -167,6 +170,55 @@ private Q_SLOTS:
         QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("최대 1개의 프로그램만 동시에 실행할 수 있습니다.")});
         QCOMPARE(dialogs.messages.first().kind, MessageKind::Error);
         QCOMPARE(w.pgcTabs->count(), 1);
+    }
+
+    void tabLimitFallsBackToTenWhenNoCount_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("letters") << "열개";
+        QTest::newRow("empty") << "";
+        QTest::newRow("zero") << "0";
+        QTest::newRow("negative") << "-2";
+    }
+    void tabLimitFallsBackToTenWhenNoCount()
+    {
+        QFETCH(QString, value);
+        TestSession session;
+        QSettings(session.appDir() + QStringLiteral("/Main.ini"), QSettings::IniFormat).setValue(QStringLiteral("MAIN/PROGRAM_COUNT"), value);
+        TestMain w;
+        QVERIFY(w.FormCreate());
+        QCOMPARE(w.MaxPrograms(), 10);
+        DialogRecorder dialogs;
+        QVERIFY(w.OpenProgram(QStringLiteral("첫째"), QStringLiteral("T1")));
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    // A menu entry whose screen is not built yet says so and leaves no tab;
+    // a screen failing while it is created shows the error and leaves none either.
+    void programWithoutAScreenOrFailingToOpenSaysSo()
+    {
+        TestSession session;
+        TfrmO0Main w;
+        QVERIFY(w.FormCreate());
+        w.show();
+        DialogRecorder dialogs;
+        QAction *entry = w.findChild<QAction *>(QStringLiteral("OEB020"));
+        QVERIFY(entry);
+        entry->trigger();
+        QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("OEB020 프로그램은 아직 준비되지 않았습니다.")});
+        QCOMPARE(dialogs.messages.first().kind, MessageKind::Info);
+        QCOMPARE(w.pgcTabs->count(), 0);
+        QVERIFY(windowMenu(w).isEmpty());
+
+        RegisterProgram(QStringLiteral("ZZT999"), []() -> QWidget * {
+            throw db::DbError(QStringLiteral("relation \"ZZ999MS\" does not exist"));
+        });
+        QVERIFY(!w.OpenProgram(QStringLiteral("깨진 화면"), QStringLiteral("ZZT999")));
+        QCOMPARE(dialogs.lastText(), QStringLiteral("relation \"ZZ999MS\" does not exist."));
+        QCOMPARE(dialogs.messages.last().kind, MessageKind::Error);
+        QCOMPARE(w.pgcTabs->count(), 0);
+        QVERIFY(w.OpenProgram(QStringLiteral("창고코드 등록"), QStringLiteral("OXI060")));   // the next one opens
+        QCOMPARE(tabs(w), QStringList{"OXI060"});
     }
 
     void closeButtonOfAHostedScreenRemovesItsTab()

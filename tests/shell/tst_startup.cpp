@@ -12,6 +12,7 @@
 #include "support/LauncherListener.h"
 #include "support/TestDb.h"
 
+#include <QHostAddress>
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -60,6 +61,19 @@ private Q_SLOTS:
         QVERIFY(gAppDir.endsWith(QLatin1Char('/')));
         QVERIFY(program.mainWindow()->windowTitle().startsWith(QStringLiteral("구매 자재 관리(")));
         QVERIFY(program.mainWindow()->windowTitle() != QStringLiteral("구매 자재 관리()"));
+
+        // The audit address: what the server sees, or else an address others
+        // can reach this workstation by, never a loopback.
+        const QString seen = db::Query::scalar(dbsDB(), testdb::engine() == db::Engine::PostgreSQL
+                                                            ? QStringLiteral("SELECT HOST(INET_CLIENT_ADDR())")
+                                                            : QStringLiteral("SELECT NULL"));
+        if (!seen.isEmpty()) {
+            QCOMPARE(gLocalIP, seen);
+        } else if (!gLocalIP.isEmpty()) {
+            const QHostAddress address(gLocalIP);
+            QCOMPARE(address.protocol(), QAbstractSocket::IPv4Protocol);
+            QVERIFY2(!address.isLoopback(), qPrintable(gLocalIP));
+        }
     }
 
     void wrongPasswordShowsTheConnectionError()
@@ -111,6 +125,27 @@ private Q_SLOTS:
         QCOMPARE(dialogs.texts(), QStringList(kMsgTooManyUsers));
         QVERIFY(IsTooManyUsersError(db::DbError(QStringLiteral("FATAL:  sorry, too many clients already"))));
         QVERIFY(!IsTooManyUsersError(db::DbError(QStringLiteral("password authentication failed"))));
+    }
+
+    void tooManyUsersInEveryForm_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("tooMany");
+        QTest::newRow("reserved slots") << "FATAL:  remaining connection slots are reserved for non-replication "
+                                           "superuser connections" << true;
+        QTest::newRow("reserved slots, newer wording")
+            << "FATAL:  remaining connection slots are reserved for roles with the SUPERUSER attribute" << true;
+        QTest::newRow("role limit") << "FATAL:  too many connections for role \"x\"" << true;
+        QTest::newRow("sessions exceeded, inside the text") << "connect failed: ORA-00018: maximum number of sessions exceeded" << true;
+        QTest::newRow("processes exceeded") << "ORA-00019: maximum number of session licenses exceeded" << true;
+        QTest::newRow("wrong password") << "FATAL:  password authentication failed for user \"x\"" << false;
+        QTest::newRow("no server") << "could not connect to server: Connection refused" << false;
+    }
+    void tooManyUsersInEveryForm()
+    {
+        QFETCH(QString, message);
+        QFETCH(bool, tooMany);
+        QCOMPARE(IsTooManyUsersError(db::DbError(message)), tooMany);
     }
 
     void malformedStoredPasswordIsShownAndNothingConnects()

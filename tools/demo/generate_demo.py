@@ -183,6 +183,27 @@ REGIONS = [  # 'ZV001' → telephone area code
 
 DB_ACCOUNTS = [("VMUSER", "데모"), ("PURCHASING_TEST", "테스트")]  # 'Z9999'
 
+# 'O0010' the ordering company printed on the order forms: 01 name, 02 address,
+# 03 representative, 04 business registration number, 05 business type, 06 items.
+ORDERING_COMPANY = [
+    ("01", "(주)온비리조트"),
+    ("02", "강원특별자치도 평창군 대관령면 솔봉로 25"),
+    ("03", "김 온 비"),
+    ("04", "225-81-07341"),
+    ("05", "서비스"),
+    ("06", "숙박, 골프장, 스키장 운영"),
+]
+
+# 'O0011' the clauses of the contract order, one per code, printed in code order.
+CONTRACT_CLAUSES = [
+    ("01", "제1조 (계약목적물) 공급자는 위 품목을 위 수량과 단가로 발주자에게 공급한다."),
+    ("02", "제2조 (납기 및 인도) 공급자는 납기까지 인도조건에 따라 입고창고에 인도하고, 입고 전 검수담당자에게 연락한다."),
+    ("03", "제3조 (검수) 발주자는 인도된 물품을 검수하며, 불합격품은 공급자가 즉시 교환한다."),
+    ("04", "제4조 (대금지급) 대금은 검수 완료 후 구비서류를 받아 지불조건에 따라 지급한다."),
+    ("05", "제5조 (하자보증) 공급자는 하자조건의 기간 동안 물품의 하자를 무상으로 보수 또는 교환한다."),
+    ("06", "제6조 (지체상금) 공급자가 납기를 지키지 못한 때에는 지체일수마다 계약금액의 1.5/1000을 지체상금으로 낸다."),
+]
+
 
 def common_codes():
     heads = OrderedDict()
@@ -190,6 +211,8 @@ def common_codes():
     heads["O0002"] = ("창고구분", DIVISIONS)
     heads["O0003"] = ("검수상태", [(c, n, "Y", None) for c, n in INSPECTION_STATES])
     heads["O0004"] = ("시설파트", [(c, n, "Y", None) for c, n in FACILITY_PARTS])
+    heads["O0010"] = ("발주자 정보", [(c, n, None, None) for c, n in ORDERING_COMPANY])
+    heads["O0011"] = ("계약 조항", [(c, n, None, None) for c, n in CONTRACT_CLAUSES])
     heads["Z0001"] = ("원산지(국가)", [(c, n, "Y", None) for c, n in NATIONS])
     heads["Z0025"] = ("단위", UNITS)
     heads["Z9999"] = ("DB 계정", [(c, n, "Y", None) for c, n in DB_ACCOUNTS])

@@ -15,9 +15,8 @@ const char *const kNextSerial =
     "INSERT INTO OZ090MS (ADMIN_GUBUN, ADMIN_YYMM, LAST_SERIAL) "
     "VALUES (:I_GUBUN, :I_DATE, 1) "
     "ON CONFLICT (ADMIN_GUBUN, ADMIN_YYMM) "
-    "DO UPDATE SET LAST_SERIAL = OZ090MS.LAST_SERIAL + 1 "
+    "DO UPDATE SET LAST_SERIAL = OZ090MS.LAST_SERIAL + 1 WHERE OZ090MS.LAST_SERIAL < 99999 "
     "RETURNING LAST_SERIAL";
-constexpr int kMaxSerial = 99999;
 } // namespace
 
 ProcOutputs PR_GETADMINNO(Connection &conn, const ProcArgs &args)
@@ -31,11 +30,10 @@ ProcOutputs PR_GETADMINNO(Connection &conn, const ProcArgs &args)
 
     Query q(conn, QString::fromLatin1(kNextSerial));
     q.bind(QStringLiteral("I_GUBUN"), kind).bind(QStringLiteral("I_DATE"), month).exec();
+    // The last five-digit serial of the month is kept as it is: no row comes back.
     if (!q.next())
-        throw DbError(QStringLiteral("PR_GETADMINNO: no serial returned"));
-    const int serial = int(q.number(QStringLiteral("LAST_SERIAL")));
-    if (serial > kMaxSerial)
         return {{QStringLiteral("O_NO"), QStringLiteral("ERR: %1 %2 번호가 모두 사용되었습니다").arg(kind, month)}};
+    const int serial = int(q.number(QStringLiteral("LAST_SERIAL")));
     return {{QStringLiteral("O_NO"), kind + month + QStringLiteral("%1").arg(serial, 5, 10, QLatin1Char('0'))}};
 }
 

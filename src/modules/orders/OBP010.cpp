@@ -1,6 +1,8 @@
 #include "modules/orders/OBP010.h"
 
 #include "db/Query.h"
+#include "framework/CommonCodes.h"
+#include "framework/ErrorDisplay.h"
 #include "session/Database.h"
 #include "widgets/Format.h"
 
@@ -31,22 +33,46 @@ FROM OB010DT A JOIN OX010MS B ON B.ITEM_CODE = A.ITEM_CODE
 WHERE A.ORDE_DATE = :ORDE_DATE AND A.C_CODE = :C_CODE AND A.ORDE_NUM = :ORDE_NUM
 ORDER BY A.ORDE_SEQ)";
 
-// The ordering company's block: fixed text of the site.
-const char *const kCompany[][2] = {
-    {"상    호 :", "(주)온비리조트"},
-    {"주    소 :", "강원특별자치도 평창군 대관령면 솔봉로 25"},
-    {"대 표 자 :", "김 온 비"},
-    {"등록번호 :", "225-81-07341"},
-    {"업    태 :", "서비스"},
-    {"종    목 :", "숙박, 골프장, 스키장 운영"},
-};
+// The site's own texts among the common codes, in code order.
+const char *const kSiteTexts = R"(SELECT DETAIL, DETAIL_NAME FROM ZX010MS
+WHERE HEAD = :HEAD AND COALESCE(TRIM(DETAIL), '') <> '' ORDER BY DETAIL)";
+
+// Captions of the ordering company's block; the values are the site's
+// codes '01' … '06' under kHeadOrderingCompany.
+const char *const kCompanyCaptions[] = {"상    호 :", "주    소 :", "대 표 자 :", "등록번호 :", "업    태 :", "종    목 :"};
+constexpr int kCompanyLines = 6;
+
+QStringList siteTexts(db::Connection &conn, const QString &head)
+{
+    db::Query q(conn, QString::fromUtf8(kSiteTexts));
+    q.bind(QStringLiteral("HEAD"), head).exec();
+    QStringList texts;
+    while (q.next())
+        texts << q.text(QStringLiteral("DETAIL_NAME")).trimmed();
+    return texts;
+}
+
+// The company's values by line of the block: code '01' is line 0 and so on.
+QStringList companyLines(db::Connection &conn)
+{
+    db::Query q(conn, QString::fromUtf8(kSiteTexts));
+    q.bind(QStringLiteral("HEAD"), kHeadOrderingCompany).exec();
+    QStringList lines(kCompanyLines);
+    while (q.next()) {
+        const int line = q.text(QStringLiteral("DETAIL")).trimmed().toInt() - 1;
+        if (line >= 0 && line < kCompanyLines)
+            lines[line] = q.text(QStringLiteral("DETAIL_NAME")).trimmed();
+    }
+    return lines;
+}
 
 qint64 tenThousandths(double value) { return std::llround(value * 10000.0); }
 QString won(qint64 units) { return widgets::formatNumber(double(units) / 10000.0, QStringLiteral("#,##0")); }
 
 } // namespace
 
-TfrmOBP010::TfrmOBP010(bool contract) : TfrmZZP010(contract ? QStringLiteral("OBP015") : QStringLiteral("OBP010"))
+TfrmOBP010::TfrmOBP010(bool contract)
+    : TfrmZZP010(contract ? QStringLiteral("OBP015") : QStringLiteral("OBP010")), m_contract(contract)
 {
     setTitle(contract ? QStringLiteral("계 약 발 주 서") : QStringLiteral("발   주   서"));
     qrlCondition->setVisible(false);
@@ -89,10 +115,10 @@ void TfrmOBP010::buildHeader(bool contract)
     b.shape(QStringLiteral("qrsCompany"), QRectF(x, 52, w - x, 150));
     b.label(QStringLiteral("qrlCompanyTitle"), QRectF(x, 52, 24, 150), QStringLiteral("발\n주\n자"))
         .align(Qt::AlignCenter).wrap().frame(FrameRight).font(bold);
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kCompanyLines; ++i) {
         const double y = 56 + i * 24;
-        b.label(QStringLiteral("qrlCompanyCap%1").arg(i), QRectF(x + 30, y, 72, 18), QString::fromUtf8(kCompany[i][0]));
-        b.label(QStringLiteral("qrlCompanyVal%1").arg(i), QRectF(x + 104, y, w - x - 108, 18), QString::fromUtf8(kCompany[i][1]));
+        b.label(QStringLiteral("qrlCompanyCap%1").arg(i), QRectF(x + 30, y, 72, 18), QString::fromUtf8(kCompanyCaptions[i]));
+        b.label(QStringLiteral("qrlCompanyVal%1").arg(i), QRectF(x + 104, y, w - x - 108, 18), QString());
     }
     b.label(QStringLiteral("qrlUnit"), QRectF(w - 120, 204, 120, 16), QStringLiteral("(단위:원)")).align(Qt::AlignRight | Qt::AlignVCenter);
 }
@@ -179,22 +205,14 @@ void TfrmOBP010::buildSummary(bool contract)
     y += 50;
 
     if (contract) {
-        // The contract terms both parties agree to.
-        const QString clauses = QStringLiteral(
-            "제1조 (계약목적물) 공급자는 위 품목을 위 수량과 단가로 발주자에게 공급한다.\n"
-            "제2조 (납기 및 인도) 공급자는 납기까지 인도조건에 따라 입고창고에 인도하고, 입고 전 검수담당자에게 연락한다.\n"
-            "제3조 (검수) 발주자는 인도된 물품을 검수하며, 불합격품은 공급자가 즉시 교환한다.\n"
-            "제4조 (대금지급) 대금은 검수 완료 후 구비서류를 받아 지불조건에 따라 지급한다.\n"
-            "제5조 (하자보증) 공급자는 하자조건의 기간 동안 물품의 하자를 무상으로 보수 또는 교환한다.\n"
-            "제6조 (지체상금) 공급자가 납기를 지키지 못한 때에는 지체일수마다 계약금액의 1.5/1000을 지체상금으로 낸다.");
-        s.label(QStringLiteral("qrlClauses"), QRectF(0, y, w, 110), clauses).wrap().align(Qt::AlignLeft | Qt::AlignTop)
+        // The contract terms both parties agree to: the site's clauses.
+        s.label(QStringLiteral("qrlClauses"), QRectF(0, y, w, 110), QString()).wrap().align(Qt::AlignLeft | Qt::AlignTop)
             .font(reportPixelFont(QStringLiteral("굴림"), 12));
         y += 118;
         s.label(QStringLiteral("qrlParties"), QRectF(0, y, w, 18),
                 QStringLiteral("위 계약을 증명하기 위하여 계약서 2부를 작성하여 각 1부씩 보관한다.")).align(Qt::AlignCenter);
         y += 26;
-        s.label(QStringLiteral("qrlOrderer"), QRectF(0, y, w / 2 - 10, 40),
-                QStringLiteral("발주자 : (주)온비리조트  대표이사 김 온 비  (인)")).frame(FrameBox).align(Qt::AlignCenter);
+        s.label(QStringLiteral("qrlOrderer"), QRectF(0, y, w / 2 - 10, 40), QString()).frame(FrameBox).align(Qt::AlignCenter);
         s.expression(QStringLiteral("qrlSupplier"), QRectF(w / 2 + 10, y, w / 2 - 10, 40), [this](const Row &) {
             return QStringLiteral("공급자 : %1  대표 %2  (인)").arg(head("C_NAME"), head("BOSS_NAME"));
         }).frame(FrameBox).align(Qt::AlignCenter);
@@ -225,13 +243,31 @@ bool TfrmOBP010::open(db::Connection &conn, const QString &ordeDate, const QStri
     const int found = OpenRecords(cdsHeader, conn, QString::fromUtf8(kHeader), key);
     qryQuery = QString::fromUtf8(kLines);
     openQuery(conn, key);
+    showSite(conn);
     return found > 0;
+}
+
+void TfrmOBP010::showSite(db::Connection &conn)
+{
+    const QStringList company = companyLines(conn);
+    for (int i = 0; i < kCompanyLines; ++i)
+        (*qrbHeader)[QStringLiteral("qrlCompanyVal%1").arg(i)].setText(company[i]);
+    if (!m_contract)
+        return;
+    Band &summary = report.summary();
+    summary[QStringLiteral("qrlClauses")].setText(siteTexts(conn, kHeadContractClauses).join(u'\n'));
+    summary[QStringLiteral("qrlOrderer")].setText(
+        QStringLiteral("발주자 : %1  대표이사 %2  (인)").arg(company[0], company[2]));
 }
 
 bool TfrmOBP010::Execute(const QString &ordeDate, const QString &cCode, const QString &ordeNum, bool toPreview, QWidget *parent)
 {
-    open(dbsDB(), ordeDate, cCode, ordeNum);
-    return printOrPreview(toPreview, parent);
+    bool done = false;
+    RunUserAction([&] {
+        open(dbsDB(), ordeDate, cCode, ordeNum);
+        done = printOrPreview(toPreview, parent);
+    });
+    return done;
 }
 
 namespace reports {

@@ -29,7 +29,10 @@ private:
     void buildHeader(bool contract);
     void buildLines();
     void buildSummary(bool contract);
+    // The site's company block and contract clauses, as configured.
+    void showSite(db::Connection &conn);
 
+    bool m_contract;
     qint64 m_supply = 0;
     qint64 m_tax = 0;
 };

@@ -1,4 +1,4 @@
-#include "reports/CodeList.h"
+#include "modules/master/CodeList.h"
 
 #include "framework/ZZP010.h"
 

@@ -1,0 +1,18 @@
+#include "shell/Areas.h"
+#include "modules/master/MasterArea.h"
+#include "modules/materials/MaterialsArea.h"
+#include "modules/orders/OrdersArea.h"
+#include "modules/requests/RequestsArea.h"
+
+#include <mutex>
+
+void RegisterAreas()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        RegisterMasterArea();
+        RegisterRequestsArea();
+        RegisterOrdersArea();
+        RegisterMaterialsArea();
+    });
+}

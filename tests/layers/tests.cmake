@@ -1,0 +1,1 @@
+add_test(NAME layers COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR}/src -P ${CMAKE_CURRENT_LIST_DIR}/check_layers.cmake)
