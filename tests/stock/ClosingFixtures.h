@@ -1,7 +1,6 @@
 #pragma once
 // Small hand-made fixtures of the closing tests, written straight into the
 // tables as the posting procedures and the document screens leave them.
-// posting procedures and the document screens leave them.
 
 #include "db/Connection.h"
 #include "db/Query.h"
