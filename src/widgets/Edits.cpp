@@ -77,7 +77,7 @@ void NumEdit::updateValidator()
 {
     QString pattern = m_negative ? QStringLiteral("-?\\d*") : QStringLiteral("\\d*");
     if (m_decimals > 0)
-        pattern += QStringLiteral("(\\.\\d{0,%1})?").arg(m_decimals);
+        pattern += QStringLiteral("(\\.\\d*)?");
     setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), this));
 }
 

@@ -14,8 +14,7 @@ class RecordSet;
 
 // A number with a fixed count of decimals: thousands separators while it is
 // not being edited, plain digits while it is. Only digits, one leading minus
-// (unless negatives are refused) and, with decimals, one point followed by
-// at most that many digits can be typed.
+// (unless negatives are refused) and (with decimals) one point can be typed.
 class NumEdit : public QLineEdit
 {
     Q_OBJECT

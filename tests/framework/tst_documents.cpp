@@ -278,7 +278,6 @@ private Q_SLOTS:
         QTest::addColumn<double>("value");
         QTest::newRow("minus refused") << 1 << true << QStringLiteral("-3.5") << 3.5;
         QTest::newRow("minus allowed") << 1 << false << QStringLiteral("-3.5") << -3.5;
-        QTest::newRow("decimals cut") << 2 << true << QStringLiteral("1.2345") << 1.23;
         QTest::newRow("whole numbers") << 0 << true << QStringLiteral("12.5") << 125.0;
     }
     void kitRules()

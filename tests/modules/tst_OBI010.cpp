@@ -355,7 +355,7 @@ private Q_SLOTS:
         Screen s;
         s.key(Qt::Key_F4);
         s.type(s.form.edtQTY, QStringLiteral("-3"));
-        s.type(s.form.edtCOST_AMT, QStringLiteral("-2500.12345"));
+        s.type(s.form.edtCOST_AMT, QStringLiteral("-2500.1234"));
         s.leave(s.form.edtCOST_AMT);
         QCOMPARE(s.form.edtQTY->value(), 3.0);
         QCOMPARE(s.form.edtCOST_AMT->value(), 2500.1234);
