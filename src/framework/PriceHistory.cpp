@@ -4,13 +4,13 @@
 
 namespace {
 
-// The inspection number grows with every receipt; the line number orders
-// the lines of one receipt.
+// Newest receipt first; the inspection number and line keep receipts of
+// one day in the order they were entered.
 const char *const kLastReceipts =
     "SELECT A.INSP_DATE, B.C_CODE, B.C_NAME, A.COST_AMT "
     "  FROM OC010DT A, VA050MS B "
     " WHERE A.C_CODE = B.C_CODE AND A.ITEM_CODE = :ITEM_CODE "
-    " ORDER BY COALESCE(A.INSP_NO, '') DESC, A.INSP_SEQ DESC "
+    " ORDER BY A.INSP_DATE DESC, COALESCE(A.INSP_NO, '') DESC, A.INSP_SEQ DESC "
     " LIMIT 5";
 
 } // namespace
@@ -20,6 +20,7 @@ PriceHistory::PriceHistory(QWidget *parent) : widgets::DataGrid(parent)
     m_records = new widgets::RecordSet(this);
     m_records->setFields({{QStringLiteral("INSP_DATE")}, {QStringLiteral("C_CODE")}, {QStringLiteral("C_NAME")},
                           {QStringLiteral("COST_AMT"), widgets::FieldKind::Number, {}}});
+    setObjectName(QStringLiteral("rdgHistory"));
     setRowSelect(true);
     setColumns({
         // field       title       width  format

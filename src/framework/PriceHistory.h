@@ -1,7 +1,7 @@
 #pragma once
 // The last receipts of an item: date, supplier and unit price of its five
 // latest inspection lines, newest first. Entry screens show it beside the
-// item they are on (the item register, the purchase request).
+// item they are on (the item register, the purchase request and order).
 
 #include "widgets/DataGrid.h"
 

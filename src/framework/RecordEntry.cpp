@@ -1,4 +1,5 @@
 #include "framework/RecordEntry.h"
+#include "framework/Controls.h"
 #include "framework/PopupBtn.h"
 #include "framework/Records.h"
 #include "framework/TreePanel.h"
@@ -67,13 +68,7 @@ void RecordEntryScreen::buildSearchPanel()
         if (f.maxLength > 0)
             edit->setMaxLength(f.maxLength);
         if (f.upperCase)
-            connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
-                if (text != text.toUpper()) {
-                    const int cursor = edit->cursorPosition();
-                    edit->setText(text.toUpper());
-                    edit->setCursorPosition(cursor);
-                }
-            });
+            kit::TypeInCapitals(edit);
         label->setBuddy(edit);
         m_searchLayout->insertWidget(at++, label);
         m_searchLayout->insertWidget(at++, edit);

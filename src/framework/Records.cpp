@@ -1,5 +1,5 @@
 #include "framework/Records.h"
-#include "session/Session.h"
+#include "framework/SharedSql.h"
 #include "widgets/RecordSet.h"
 
 
@@ -44,15 +44,10 @@ void BindFromRecord(db::Query &query, const widgets::RecordSet &records, const P
         bool given = false;
         for (const auto &p : extra)
             given = given || p.first.compare(name, Qt::CaseInsensitive) == 0;
-        if (given)
-            continue;
-        if (name == QLatin1String("U_EMP_NO"))
-            query.bind(name, gEmpNo);
-        else if (name == QLatin1String("U_IP"))
-            query.bind(name, gLocalIP);
-        else
+        if (!given)
             query.bind(name, records.text(name));
     }
+    sql::BindAudit(query);
 }
 
 int ExecFromRecord(db::Connection &conn, const QString &sql, const widgets::RecordSet &records, const Params &extra)

@@ -67,9 +67,17 @@ void NumEdit::setDecimals(int decimals)
     display(m_editing);
 }
 
+void NumEdit::setNegativeAllowed(bool allowed)
+{
+    m_negative = allowed;
+    updateValidator();
+}
+
 void NumEdit::updateValidator()
 {
-    const QString pattern = m_decimals > 0 ? QStringLiteral("-?\\d*(\\.\\d*)?") : QStringLiteral("-?\\d*");
+    QString pattern = m_negative ? QStringLiteral("-?\\d*") : QStringLiteral("\\d*");
+    if (m_decimals > 0)
+        pattern += QStringLiteral("(\\.\\d*)?");
     setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), this));
 }
 

@@ -14,7 +14,7 @@ class RecordSet;
 
 // A number with a fixed count of decimals: thousands separators while it is
 // not being edited, plain digits while it is. Only digits, one leading minus
-// and (with decimals) one point can be typed.
+// (unless negatives are refused) and (with decimals) one point can be typed.
 class NumEdit : public QLineEdit
 {
     Q_OBJECT
@@ -25,6 +25,8 @@ public:
     void setValue(double value);
     int decimals() const { return m_decimals; }
     void setDecimals(int decimals);
+    bool negativeAllowed() const { return m_negative; }
+    void setNegativeAllowed(bool allowed);
 
 Q_SIGNALS:
     void valueChanged(double value);
@@ -39,6 +41,7 @@ private:
 
     double m_value = 0;
     int m_decimals = 0;
+    bool m_negative = true;
     bool m_editing = false;
 };
 

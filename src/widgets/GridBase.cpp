@@ -533,6 +533,14 @@ QVariant GridBase::cellValue(int col, int row) const
     return d->model->rawValue(row, col);
 }
 
+QString GridBase::cells(int col, int row) const
+{
+    const QVariant v = cellValue(col, row);
+    if (v.typeId() == QMetaType::QDate)
+        return v.toDate().toString(Qt::ISODate);
+    return v.toString();
+}
+
 QString GridBase::cellText(int col, int row) const
 {
     if (col < 0 || col >= columnCount())

@@ -60,6 +60,7 @@ public:
     int currentColumn() const;
     void setCurrentCell(int col, int row);
     QVariant cellValue(int col, int row) const;          // as stored
+    QString cells(int col, int row) const;               // as stored, as text (dates 'yyyy-mm-dd')
     QString cellText(int col, int row) const;            // as shown ('0'/'1' for ticks)
     double cellNumber(int col, int row) const;           // 0 when empty or not a number
     double columnSum(int col) const;

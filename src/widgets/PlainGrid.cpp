@@ -71,13 +71,6 @@ void PlainGrid::clearRows()
     m_rows->clear();
 }
 
-QString PlainGrid::cells(int col, int row) const
-{
-    const QVariant v = m_rows->value(row, col);
-    if (v.typeId() == QMetaType::QDate)
-        return v.toDate().toString(Qt::ISODate);
-    return v.toString();
-}
 
 void PlainGrid::setCells(int col, int row, const QString &text)
 {

@@ -19,7 +19,6 @@ public:
     void deleteRow(int at);
     void clearRows();
 
-    QString cells(int col, int row) const;      // as stored, without the display format
     void setCells(int col, int row, const QString &text);
     void setCellValue(int col, int row, const QVariant &value);
     void setCellNumber(int col, int row, double value);

@@ -3,9 +3,9 @@
 
 #include "db/Query.h"
 #include "framework/Serials.h"
+#include "support/OtherWorkstation.h"
 #include "support/TestDb.h"
 
-#include <QThread>
 #include <QtTest>
 
 namespace {
@@ -34,23 +34,12 @@ private Q_SLOTS:
         addApprover(*first, QStringLiteral("E1"));   // number 1, not committed yet
 
         // The second workstation reads the same maximum while the first has not committed.
-        QString secondError;
-        QThread *second = QThread::create([&] {
-            try {
-                auto conn = testdb::connect(alias);
-                db::Transaction tx(*conn);
-                addApprover(*conn, QStringLiteral("E2"));
-                tx.commit();
-            } catch (const std::exception &e) {
-                secondError = QString::fromUtf8(e.what());
-            }
-        });
-        second->start();
+        OtherWorkstation second(alias);
+        second.start([](db::Connection &conn) { addApprover(conn, QStringLiteral("E2")); });
         QTest::qWait(300);   // it is now waiting on the first one's row or lock
         first->commit();
-        QVERIFY(second->wait(30000));
-        delete second;
-        QVERIFY2(secondError.isEmpty(), qPrintable(secondError));
+        QVERIFY(second.finish());
+        QVERIFY2(second.error.isEmpty(), qPrintable(second.error));
 
         QCOMPARE(db::Query::scalar(*first, QStringLiteral("SELECT EMP_NO FROM OX070MS WHERE APPR_NUM = 1")), QStringLiteral("E1"));
         QCOMPARE(db::Query::scalar(*first, QStringLiteral("SELECT EMP_NO FROM OX070MS WHERE APPR_NUM = 2")), QStringLiteral("E2"));

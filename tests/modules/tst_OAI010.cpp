@@ -1,39 +1,38 @@
 // The purchase request entry, driven as a user drives it.
 
 #include "framework/PopupWnd.h"
+#include "framework/PriceHistory.h"
 #include "modules/requests/OAI010.h"
 #include "modules/requests/RequestData.h"
 #include "shell/O0Main.h"
 #include "support/DialogRecorder.h"
+#include "support/OtherWorkstation.h"
+#include "support/ScreenDriver.h"
 #include "support/Session.h"
 #include "support/TestDb.h"
 #include "support/Typing.h"
 #include "RequestFixtures.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
-#include "widgets/PlainGrid.h"
 #include "widgets/RecordSet.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QSemaphore>
 #include <QTabWidget>
-#include <QThread>
 #include <QtTest>
 
 namespace {
 
-using Lc = TfrmOAI010;
+// Line grid columns, in the order the screen declares them.
+namespace Lc {
+enum {
+    lcSeq, lcEmer, lcItemCode, lcItemName, lcStandard, lcNeedQty, lcCostAmt, lcUnit, lcQty, lcEstiAmt,
+    lcAmt, lcCCode, lcCName, lcRemark, lcOrdered, lcStock
+};
+}
 
-struct Screen {
-    TfrmOAI010 form;
-    Screen()
-    {
-        form.resize(1280, 860);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-    }
-    void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, k); }
+struct Screen : ScreenDriver<TfrmOAI010> {
+    Screen() { form.resize(1280, 860); }
     // Goes into a field, types over its text and leaves it with Enter.
     void enter(QLineEdit *field, const QString &text)
     {
@@ -77,6 +76,18 @@ QStringList rows(TestSession &session, const QString &sql)
     }
     return result;
 }
+
+// Answers as the recorder does; when a question comes, runs `onQuestion`
+// first: another workstation acting while the user reads the question.
+struct ChangingOnQuestion : DialogRecorder {
+    std::function<void()> onQuestion;
+    bool message(MessageKind kind, const QString &caption, const QString &text) override
+    {
+        if (kind == MessageKind::Question && onQuestion)
+            onQuestion();
+        return DialogRecorder::message(kind, caption, text);
+    }
+};
 
 QString today(TestSession &session) { return session.scalar(QStringLiteral("SELECT TO_CHAR(SYSDATE(),'YYYY-MM-DD')")); }
 
@@ -343,6 +354,55 @@ private Q_SLOTS:
         QCOMPARE(session.scalar(QStringLiteral("SELECT COUNT(*) FROM OA010MS")), deleteRefusal.isEmpty() ? "0" : "1");
     }
 
+    // Another workstation approves or orders the request while this one
+    // edits it, or while the user answers the delete question: the save and
+    // the delete are refused with the reason and write nothing; the refused
+    // edit ends, showing the request as it now is.
+    void changedMeanwhile_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("editRefusal");
+        QTest::addColumn<QString>("deleteRefusal");
+        QTest::newRow("approved") << QStringLiteral("UPDATE OA010MS SET APPR_GUBUN = '2'")
+                                  << QStringLiteral("구매의뢰 확정 처리된 자료는 수정 할 수 없습니다.")
+                                  << QStringLiteral("구매의뢰 확정 처리된 자료는 삭제할 수 없습니다.");
+        QTest::newRow("ordered") << QStringLiteral("UPDATE OA010DT SET ORDER_SET_YN = 'Y' WHERE PURC_SEQ = 1")
+                                 << QStringLiteral("구매발주 처리된 자료는 수정 할 수 없습니다.")
+                                 << QStringLiteral("구매발주 처리된 자료는 수정 할 수 없습니다.");
+    }
+    void changedMeanwhile()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, editRefusal);
+        QFETCH(QString, deleteRefusal);
+        TestSession session;
+        fixtures::request(session.conn(), today(session), 1, QStringLiteral("PU20260100001"), QStringLiteral("3"),
+                          {QStringLiteral("L1010001"), QStringLiteral("L1010002")});
+        ChangingOnQuestion dialogs;
+        Screen s;
+        s.key(Qt::Key_F3);
+        s.key(Qt::Key_F5);
+        s.enter(s.form.dbeREMARK_MS, QStringLiteral("바뀜"));
+        fixtures::exec(session.conn(), change);
+        s.key(Qt::Key_F2);
+        QCOMPARE(dialogs.texts(), QStringList{editRefusal});
+        QCOMPARE(s.form.WorkMode, quint8(wmBrowse));
+        QVERIFY(s.form.bbtEdit->isEnabled() && !s.form.bbtSave->isEnabled());
+        QCOMPARE(s.form.dbeREMARK_MS->text(), QString());
+        QCOMPARE(session.scalar(QStringLiteral("SELECT COALESCE(REMARK,'-') FROM OA010MS")), QStringLiteral("-"));
+
+        fixtures::exec(session.conn(), QStringLiteral("UPDATE OA010MS SET APPR_GUBUN = '3'"));
+        fixtures::exec(session.conn(), QStringLiteral("UPDATE OA010DT SET ORDER_SET_YN = 'N'"));
+        dialogs.clear();
+        dialogs.answerYes();
+        dialogs.onQuestion = [&] { fixtures::exec(session.conn(), change); };
+        s.key(Qt::Key_F9);
+        QCOMPARE(dialogs.texts(), (QStringList{QStringLiteral("선택된 자료를 삭제하시겠습니까?"), deleteRefusal}));
+        QCOMPARE(s.form.cdsOA010MS->recordCount(), 1);
+        QCOMPARE(session.scalar(QStringLiteral("SELECT COUNT(*) FROM OA010MS")), QStringLiteral("1"));
+        QCOMPARE(session.scalar(QStringLiteral("SELECT COUNT(*) FROM OA010DT")), QStringLiteral("2"));
+    }
+
     // Another workstation saves a request of the same day and warehouse and
     // has not committed when this one saves: both requests are kept.
     void twoWorkstationsSaveAtTheSameMoment()
@@ -355,34 +415,16 @@ private Q_SLOTS:
         s.enter(s.form.edtSTRG_CODE, QStringLiteral("110"));
         s.addLine(QStringLiteral("한우 채끝"), QStringLiteral("3"));
 
-        QSemaphore written;
-        QString otherError;
-        QThread *other = QThread::create([&] {
-            try {
-                auto conn = testdb::connect(session.alias());
-                const QString no = conn->callProcedure(QStringLiteral("PR_GETADMINNO"),
-                                                       {{QStringLiteral("I_GUBUN"), QStringLiteral("PU")},
-                                                        {QStringLiteral("I_DATE"), QString(day).remove(u'-').left(6)}})
-                                       .value(QStringLiteral("O_NO"));
-                db::Transaction tx(*conn);
-                requests::RequestHeader header;
-                header.key = {day, QStringLiteral("110"), {}};
-                header.purcNo = no;
-                requests::WriteRequest(*conn, header, {{QStringLiteral("L1010001"), "1", "1", {}, "0", "1000", {}, "N", "0"}}, true);
-                written.release();
-                QThread::msleep(500);   // this one's save now waits on the other's row or lock
-                tx.commit();
-            } catch (const std::exception &e) {
-                otherError = QString::fromUtf8(e.what());
-                written.release();
-            }
+        OtherWorkstation other(session.alias());
+        other.hold([&](db::Connection &conn) {   // this one's save now waits on the other's row or lock
+            requests::RequestHeader header;
+            header.key = {day, QStringLiteral("110"), {}};
+            header.purcNo = DrawDocumentNumber(conn, QStringLiteral("PU"), day);
+            requests::WriteRequest(conn, header, {{QStringLiteral("L1010001"), "1", "1", {}, "0", "1000", {}, "N", "0"}}, true);
         });
-        other->start();
-        written.acquire();
         s.key(Qt::Key_F2);
-        QVERIFY(other->wait(30000));
-        delete other;
-        QVERIFY2(otherError.isEmpty(), qPrintable(otherError));
+        QVERIFY(other.finish());
+        QVERIFY2(other.error.isEmpty(), qPrintable(other.error));
         QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.lastText()));
         QCOMPARE(s.form.WorkMode, quint8(wmBrowse));
         QCOMPARE(s.form.cdsOA010MS->text(QStringLiteral("PURC_NUM")), QStringLiteral("2"));

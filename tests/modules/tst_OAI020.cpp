@@ -3,6 +3,7 @@
 
 #include "modules/requests/OAI010.h"
 #include "modules/requests/OAI020.h"
+#include "support/ScreenDriver.h"
 #include "support/DialogRecorder.h"
 #include "support/Session.h"
 #include "support/Typing.h"
@@ -17,15 +18,8 @@
 
 namespace {
 
-struct Screen {
-    TfrmOAI020 form;
-    Screen()
-    {
-        form.resize(1280, 860);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-    }
-    void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, k); }
+struct Screen : ScreenDriver<TfrmOAI020> {
+    Screen() { form.resize(1280, 860); }
     int rowOf(const QString &no) const { return form.cdsOA010MS->find(QStringLiteral("PURC_NO"), no); }
     void tick(const QString &no)
     {

@@ -6,25 +6,22 @@
 #include "modules/orders/OBI010.h"
 #include "modules/orders/OrderWrite.h"
 #include "framework/ErrorDisplay.h"
+#include "framework/PopupWnd.h"
+#include "support/OtherWorkstation.h"
+#include "support/ScreenDriver.h"
 #include "support/Session.h"
 #include "support/TestDb.h"
 #include "support/Typing.h"
 
 #include <QComboBox>
-#include <QThread>
+#include <QLineEdit>
 
 namespace {
 
 const QString kPurcNo = QStringLiteral("PU20990100001");
 
-struct Screen {
-    TfrmOBI010 form;
-    Screen()
-    {
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-    }
-    void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, k); }
+struct Screen : ScreenDriver<TfrmOBI010> {
+    using ScreenDriver::type;
     void type(QLineEdit *e, const QString &text)
     {
         e->setFocus();
@@ -286,6 +283,161 @@ private Q_SLOTS:
         QCOMPARE(orderSetYn(session, 2), QStringLiteral("Y"));
     }
 
+    // A received line stays the item it was received as, with at least what
+    // was received: on the screen and again when the order is written.
+    void receivedLineKeepsItsItemAndQuantity_data()
+    {
+        QTest::addColumn<QString>("itemName");
+        QTest::addColumn<QString>("qty");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("another item") << QStringLiteral("모짜") << QStringLiteral("2")
+                                      << QStringLiteral("입고된 품목은 다른 품목으로 바꿀 수 없습니다.");
+        QTest::newRow("less than received") << QString() << QStringLiteral("0.5")
+                                            << QStringLiteral("입고된 수량보다 적게 발주할 수 없습니다.");
+    }
+    void receivedLineKeepsItsItemAndQuantity()
+    {
+        QFETCH(QString, itemName);
+        QFETCH(QString, qty);
+        QFETCH(QString, refusal);
+        TestSession session;
+        DialogRecorder dialogs;
+        addMixedRequest(session);
+        Screen s;
+        saveMixedOrder(s, dialogs);
+        exec(session, QStringLiteral("UPDATE OB010DT SET PUT_QTY = 1 WHERE ORDE_SEQ = 1"));
+        s.key(Qt::Key_F3);
+        const QString lines = QStringLiteral("SELECT ORDE_SEQ, ITEM_CODE, QTY, PUT_QTY FROM OB010DT ORDER BY ORDE_SEQ");
+        const QString before = rows(session.conn(), lines);
+
+        s.key(Qt::Key_F5);
+        s.form.cdsOB010DT->moveTo(0);
+        QCOMPARE(s.form.edtITEM_CODE->text(), QStringLiteral("L1030005"));
+        if (!itemName.isEmpty()) {
+            s.type(s.form.edtITEM_NAME, itemName);
+            s.leave(s.form.edtITEM_NAME);
+        }
+        s.type(s.form.edtQTY, qty);
+        s.leave(s.form.edtQTY);
+        QTest::mouseClick(s.form.btnLineAppend, Qt::LeftButton);
+        QCOMPARE(dialogs.lastText(), refusal);
+        QCOMPARE(s.form.cdsOB010DT->value(0, QStringLiteral("ITEM_CODE")).toString(), QStringLiteral("L1030005"));
+        QCOMPARE(s.form.cdsOB010DT->value(0, QStringLiteral("QTY")).toDouble(), 2.0);
+
+        // Written by another way than this screen: refused all the same.
+        orders::OrderDraft draft;
+        draft.inserting = false;
+        draft.key = {session.scalar(QStringLiteral("SELECT ORDE_DATE FROM OB010MS")), QStringLiteral("100002"), QStringLiteral("1")};
+        draft.ordeNo = session.scalar(QStringLiteral("SELECT ORDE_NO FROM OB010MS"));
+        orders::OrderLine line;
+        line.oldSeq = QStringLiteral("1");
+        line.itemCode = itemName.isEmpty() ? QStringLiteral("L1030005") : QStringLiteral("L5010004");
+        line.qty = qty.toDouble();
+        line.costAmt = 1000;
+        line.amt = line.qty * line.costAmt;
+        draft.lines << line;
+        try {
+            orders::writeOrder(session.conn(), draft);
+            QFAIL("the received line was changed");
+        } catch (const EUserExcept &e) {
+            QCOMPARE(QString::fromUtf8(e.what()), refusal);
+        }
+        QCOMPARE(rows(session.conn(), lines), before);
+    }
+
+    // Quantities and prices are positive: no minus sign can be typed, and
+    // request lines are taken only with a quantity above zero.
+    void quantitiesAndPricesArePositive()
+    {
+        TestSession session;
+        DialogRecorder dialogs;
+        addMixedRequest(session);
+        Screen s;
+        s.key(Qt::Key_F4);
+        s.type(s.form.edtQTY, QStringLiteral("-3"));
+        s.type(s.form.edtCOST_AMT, QStringLiteral("-2500.1234"));
+        s.leave(s.form.edtCOST_AMT);
+        QCOMPARE(s.form.edtQTY->value(), 3.0);
+        QCOMPARE(s.form.edtCOST_AMT->value(), 2500.1234);
+        QCOMPARE(s.form.edtAMT->value(), 3 * 2500.1234);
+
+        QString refusal;
+        bool accepted = true;
+        dialogs.dialogHandlers.enqueue([&](QDialog *d) {
+            auto *dlg = qobject_cast<TfrmOBI011 *>(d);
+            dlg->show();
+            QApplication::setActiveWindow(dlg);
+            dlg->medYYMM->setFocus();
+            QTest::keyClick(dlg->medYYMM, Qt::Key_Return);
+            dlg->rgdPurc->setCurrentCell(0, 0);
+            QTest::keyClick(dlg->rgdPurc, Qt::Key_Space);
+            dlg->cdsPurc->setValue(0, QStringLiteral("QTY"), 0);   // as the user typed it into the cell
+            QTest::mouseClick(dlg->bbtOK, Qt::LeftButton);
+            refusal = dialogs.lastText();
+            accepted = dlg->result() == QDialog::Accepted;
+            dlg->hide();
+            QApplication::setActiveWindow(&s.form);
+            return int(QDialog::Rejected);
+        });
+        QTest::mouseClick(s.form.bbtPurcSerch, Qt::LeftButton);
+        QVERIFY(!accepted);
+        QCOMPARE(refusal, QStringLiteral("[훈제오리 슬라이스] 수량은 0보다 커야 합니다."));
+        QCOMPARE(s.itemRows(), 0);
+    }
+
+    // The search inside the picking dialog's request list, column by column.
+    void requestListSearchesEveryColumn()
+    {
+        TestSession session;
+        DialogRecorder dialogs;
+        addMixedRequest(session);
+        Screen s;
+        s.key(Qt::Key_F4);
+        QStringList found;
+        dialogs.dialogHandlers.enqueue([&](QDialog *d) {
+            auto *dlg = qobject_cast<TfrmOBI011 *>(d);
+            dialogs.dialogHandlers.enqueue([&](QDialog *list) {
+                auto *wnd = qobject_cast<TfrmPopupWnd *>(list);
+                for (int col = 0; col < wnd->ComboBox->count(); ++col) {
+                    wnd->ComboBox->setCurrentIndex(col);
+                    wnd->Edit->setText(wnd->rowCount() > 0 ? wnd->DBGrid->cellText(col, 0).left(3) : QStringLiteral("PU"));
+                    found << QStringLiteral("%1:%2").arg(wnd->Retrieve() ? QStringLiteral("ok") : QStringLiteral("failed")).arg(wnd->rowCount());
+                }
+                return int(QDialog::Rejected);
+            });
+            dlg->show();
+            QApplication::setActiveWindow(dlg);
+            dlg->medYYMM->setFocus();
+            QTest::keyClick(dlg->medYYMM, Qt::Key_F1);
+            dlg->hide();
+            QApplication::setActiveWindow(&s.form);
+            return int(QDialog::Rejected);
+        });
+        QTest::mouseClick(s.form.bbtPurcSerch, Qt::LeftButton);
+        QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.lastText()));
+        QCOMPARE(found, (QStringList{"ok:1", "ok:1", "ok:1", "ok:1"}));
+    }
+
+    // Cancelling an edit leaves the list as it was saved.
+    void cancelledEditRestoresTheList()
+    {
+        TestSession session;
+        DialogRecorder dialogs;
+        addMixedRequest(session);
+        Screen s;
+        saveMixedOrder(s, dialogs);
+        const int amount = s.form.rgdOB010MS->columnIndex(QStringLiteral("ORDE_AMT"));
+        QCOMPARE(s.form.rgdOB010MS->cellText(amount, 0), QStringLiteral("107,500"));
+        s.key(Qt::Key_F5);
+        s.form.cdsOB010DT->moveTo(s.form.cdsOB010DT->recordCount() - 1);
+        s.typeLine(QStringLiteral("조미김"), QStringLiteral("1"), QStringLiteral("100"));
+        QCOMPARE(s.form.rgdOB010MS->cellText(amount, 0), QStringLiteral("107,600"));   // the amount being entered
+        s.key(Qt::Key_F8);
+        QCOMPARE(s.form.WorkMode, quint8(wmBrowse));
+        QCOMPARE(s.form.rgdOB010MS->cellText(amount, 0), QStringLiteral("107,500"));
+        QCOMPARE(s.itemRows(), 3);
+    }
+
     // Two workstations take the same request line at the same moment: the
     // second save waits for the first and is refused as a whole.
     void secondWorkstationCannotOrderTheSameLine()
@@ -315,24 +467,16 @@ private Q_SLOTS:
         orders::OrderDraft a = draft(QStringLiteral("100001"), QStringLiteral("OR20990100001"), {1});
         orders::writeOrder(*first, a);   // not committed yet
 
-        QString refusal, otherError;
-        QThread *second = QThread::create([&] {
-            try {
-                auto conn = testdb::connect(alias);
-                orders::OrderDraft b = draft(QStringLiteral("100002"), QStringLiteral("OR20990100002"), {2, 1});
-                orders::writeOrder(*conn, b);
-            } catch (const EUserExcept &e) {
-                refusal = QString::fromUtf8(e.what());
-            } catch (const std::exception &e) {
-                otherError = QString::fromUtf8(e.what());
-            }
+        OtherWorkstation second(alias);
+        second.start([&](db::Connection &conn) {
+            orders::OrderDraft b = draft(QStringLiteral("100002"), QStringLiteral("OR20990100002"), {2, 1});
+            orders::writeOrder(conn, b);
         });
-        second->start();
         QTest::qWait(300);
         first->commit();
-        QVERIFY(second->wait(30000));
-        delete second;
-        QVERIFY2(otherError.isEmpty(), qPrintable(otherError));
+        QVERIFY(second.finish());
+        QVERIFY2(second.error.isEmpty(), qPrintable(second.error));
+        const QString refusal = second.refusal;
         QCOMPARE(refusal, QStringLiteral("[의뢰번호 : %1-1] 다른 발주에 이미 반영된 구매의뢰 품목입니다.\n확인하시고 처리하십시오.").arg(kPurcNo));
         // Nothing of the second save: its order, its lines and its own request line stay unwritten.
         QCOMPARE(db::Query::scalar(*first, QStringLiteral("SELECT COUNT(*) FROM OB010MS")), QStringLiteral("1"));

@@ -5,6 +5,7 @@
 #include "OrderFixtures.h"
 #include "modules/orders/OBI020.h"
 #include "modules/orders/OrderWrite.h"
+#include "support/ScreenDriver.h"
 #include "support/Session.h"
 
 #include <QComboBox>
@@ -35,14 +36,7 @@ QString status(TestSession &s, const QString &no)
                                    "FROM OB010MS WHERE ORDE_NO = :N"), {{QStringLiteral("N"), no}});
 }
 
-struct Screen {
-    TfrmOBI020 form;
-    Screen()
-    {
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-    }
-    void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, k); }
+struct Screen : ScreenDriver<TfrmOBI020> {
     int row(const QString &no) const { return form.cdsOB010MS->find(QStringLiteral("ORDE_NO"), no); }
     void tick(const QString &no)
     {

@@ -1,4 +1,5 @@
 #include "modules/master/OXI010.h"
+#include "framework/Controls.h"
 #include "framework/ClassCombos.h"
 #include "framework/Lookups.h"
 #include "framework/PriceHistory.h"
@@ -179,14 +180,9 @@ TfrmOXI010::TfrmOXI010(QWidget *parent) : RecordEntryScreen(QStringLiteral("OXI0
     rbtFixed_pru2->setObjectName(QStringLiteral("rbtFixed_pru2"));
     typeLine->addWidget(rbtFixed_pru1);
     typeLine->addWidget(rbtFixed_pru2);
-    auto check = [this](const char *name, const QString &text) {
-        auto *box = new QCheckBox(text, panInput);
-        box->setObjectName(QLatin1String(name));
-        return box;
-    };
-    chkSoobul_yn = check("chkSoobul_yn", QStringLiteral("재고관리"));
-    chkUse_yn = check("chkUse_yn", QStringLiteral("사용중지"));
-    chkProd_item = check("chkProd_item", QStringLiteral("자체생산품"));
+    chkSoobul_yn = kit::CheckBox(panInput, "chkSoobul_yn", QStringLiteral("재고관리"));
+    chkUse_yn = kit::CheckBox(panInput, "chkUse_yn", QStringLiteral("사용중지"));
+    chkProd_item = kit::CheckBox(panInput, "chkProd_item", QStringLiteral("자체생산품"));
     auto *checks = new QHBoxLayout;
     checks->addWidget(chkSoobul_yn);
     checks->addWidget(chkUse_yn);

@@ -1,5 +1,6 @@
 #include "modules/master/OXI070.h"
 #include "framework/Lookups.h"
+#include "framework/SharedSql.h"
 #include "framework/Serials.h"
 #include "widgets/RecordSet.h"
 
@@ -30,7 +31,6 @@ const char *const kDelete = "DELETE FROM OX070MS WHERE STRG_CODE = :OLD_STRG_COD
 const char *const kWarehouses =
     "SELECT STRG_CODE, STRG_NAME FROM OX060MS WHERE BUSI_GUBUN IN "
     "(SELECT DETAIL FROM ZX010MS WHERE HEAD = 'O0002' AND DETAIL <> ' ' AND ITEM2 = 'Y') ORDER BY STRG_CODE";
-const char *const kEmployees = "SELECT EMP_NO, EMP_K_NAME FROM QA010MS ORDER BY EMP_NO";
 
 RecordEntrySpec spec()
 {
@@ -74,9 +74,7 @@ TfrmOXI070::TfrmOXI070(QWidget *parent) : RecordEntryScreen(QStringLiteral("OXI0
         {QStringLiteral("pbtnStrg_code"), {QStringLiteral("dbeStrg_code"), QStringLiteral("dbeStrg_code_nm")},
          QString::fromLatin1(kWarehouses), QStringLiteral("STRG_CODE"), TypedIn::Code,
          {QStringLiteral("코드"), QStringLiteral("창고명")}},
-        {QStringLiteral("pbtnEmp_no"), {QStringLiteral("dbeEmp_no"), QStringLiteral("dbeEmp_no_nm")},
-         QString::fromLatin1(kEmployees), QStringLiteral("EMP_NO"), TypedIn::Code,
-         {QStringLiteral("사원번호"), QStringLiteral("성명")}},
+        lookup::Employee(QStringLiteral("pbtnEmp_no"), {QStringLiteral("dbeEmp_no"), QStringLiteral("dbeEmp_no_nm")}),
     });
 }
 

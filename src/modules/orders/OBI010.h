@@ -1,7 +1,11 @@
 #pragma once
+#include "framework/Binding.h"
 #include "framework/ZOI010.h"
 #include "modules/orders/OrderWrite.h"
 
+class LineEditor;
+struct RequestPick;
+class PriceHistory;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -25,16 +29,15 @@ public:
     QComboBox *edtPAYM_TERM, *edtDELI_TERM, *edtDOCUMENT;
     QPushButton *bbtPurcSerch;
     // lists
-    widgets::DataGrid *rgdOB010MS, *rgdOB010DT, *rdgHistory;
-    widgets::RecordSet *cdsOB010MS, *cdsOB010DT, *cdsHistory;
+    widgets::DataGrid *rgdOB010MS, *rgdOB010DT;
+    PriceHistory *rdgHistory;
+    widgets::RecordSet *cdsOB010MS, *cdsOB010DT;
     // line input
     QLineEdit *edtITEM_CODE, *edtITEM_NAME, *edtITEM_STANDARD1, *edtGUMAE_UNIT_NM, *edtREMARK_DT;
     widgets::NumEdit *edtQTY, *edtCOST_AMT, *edtAMT, *edtStock_Qty;
     QPushButton *btnLineAppend, *btnLineDelete;
 
     void bbtPurcSerchClick();
-    void btnLineAppendClick();
-    void btnLineDeleteClick();
 
 protected:
     void glSelect() override;
@@ -48,20 +51,19 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void buildLayout();
-    void rgdOB010MSRowChange();
-    void rgdOB010DTRowChange();
-    void loadLines();
-    void loadHistory(const QString &itemCode);
+    void buildSearchPanel();
+    void buildList();
+    void buildHeader();
+    void buildLines();
+    void showCurrentOrder();
     void itemChosen();
-    void appendEmptyRow();
-    void recomputeAmount();
-    void clearHeader();
     void setHeaderEditable(bool editable, bool keyLocked);
+    void takeRequest(const RequestPick &pick);
+    orders::OrderDraft draft(bool inserting) const;
     orders::OrderKey currentKey() const;
-    QString lineText(int row, const char *field) const;
 
+    RecordBinding m_header;
+    LineEditor *m_lines = nullptr;
     orders::OrderKey m_editKey;
-    int m_insertRow = -1;
     bool m_started = false;
 };

@@ -1,11 +1,11 @@
 #include "modules/orders/OBI011.h"
 
+#include "framework/Controls.h"
 #include "framework/ExcelExport.h"
 #include "framework/ZOI010.h"
 #include "framework/ZZI000.h"
 #include "framework/PopupBtn.h"
 #include "framework/Records.h"
-#include "modules/orders/OrderCommon.h"
 #include "session/Dialogs.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
@@ -19,27 +19,23 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace orders;
-
 namespace {
 
 // Approved requests that still have unordered lines, one row per request.
-const char *const kRequests = R"(SELECT MAX(A.PURC_NO) PURC_NO, A.PURC_DATE, MAX(C.AFF_DEPT_NAME) DEPT_NAME, MAX(S.STRG_NAME) STRG_CODE_NM
-FROM OA010MS A JOIN OA010DT B ON B.PURC_DATE = A.PURC_DATE AND B.STRG_CODE = A.STRG_CODE AND B.PURC_NUM = A.PURC_NUM
-LEFT JOIN QA160MS C ON C.AFF_DEPT_CODE = A.DEPT_CODE
-LEFT JOIN OX060MS S ON S.STRG_CODE = A.STRG_CODE
-WHERE A.APPR_GUBUN = '2' AND COALESCE(B.ORDER_SET_YN,'N') <> 'Y'
-GROUP BY A.PURC_DATE, A.STRG_CODE, A.PURC_NUM
-ORDER BY A.PURC_DATE, A.STRG_CODE, A.PURC_NUM)";
-
-const char *const kRequestsOfMonth = R"(SELECT MAX(A.PURC_NO) PURC_NO, A.PURC_DATE, MAX(C.AFF_DEPT_NAME) DEPT_NAME, MAX(S.STRG_NAME) STRG_CODE_NM
-FROM OA010MS A JOIN OA010DT B ON B.PURC_DATE = A.PURC_DATE AND B.STRG_CODE = A.STRG_CODE AND B.PURC_NUM = A.PURC_NUM
-LEFT JOIN QA160MS C ON C.AFF_DEPT_CODE = A.DEPT_CODE
-LEFT JOIN OX060MS S ON S.STRG_CODE = A.STRG_CODE
-WHERE A.APPR_GUBUN = '2' AND COALESCE(B.ORDER_SET_YN,'N') <> 'Y'
-AND TO_CHAR(A.PURC_DATE,'YYYY-MM') LIKE :PURC_DATE
-GROUP BY A.PURC_DATE, A.STRG_CODE, A.PURC_NUM
-ORDER BY A.PURC_DATE, A.STRG_CODE, A.PURC_NUM)";
+// The list is a derived table with a WHERE of its own, so that the list
+// window's search can name any of its columns (names and dates included)
+// on either engine.
+const char *const kRequests = R"(SELECT PURC_NO, PURC_DATE, DEPT_NAME, STRG_CODE_NM
+FROM (SELECT A.PURC_NO, TO_CHAR(A.PURC_DATE,'YYYY-MM-DD') PURC_DATE, TO_CHAR(A.PURC_DATE,'YYYY-MM') PURC_MONTH,
+        (SELECT MAX(C.AFF_DEPT_NAME) FROM QA160MS C WHERE C.AFF_DEPT_CODE = A.DEPT_CODE) DEPT_NAME,
+        (SELECT MAX(S.STRG_NAME) FROM OX060MS S WHERE S.STRG_CODE = A.STRG_CODE) STRG_CODE_NM,
+        A.STRG_CODE, A.PURC_NUM
+      FROM OA010MS A
+      WHERE A.APPR_GUBUN = '2'
+        AND EXISTS (SELECT 1 FROM OA010DT B WHERE B.PURC_DATE = A.PURC_DATE AND B.STRG_CODE = A.STRG_CODE
+                      AND B.PURC_NUM = A.PURC_NUM AND COALESCE(B.ORDER_SET_YN,'N') <> 'Y')) R
+WHERE %1
+ORDER BY PURC_DATE, STRG_CODE, PURC_NUM)";
 
 const char *const kLines = R"(SELECT '0' SEL, B.PURC_SEQ, B.EMER_CHK, B.ITEM_CODE, C.ITEM_NAME, C.ITEM_STANDARD1, B.QTY,
   COALESCE((SELECT SUM(Z.STOC_QTY) FROM OZ010MS Z WHERE Z.STOC_YYMM = TO_CHAR(A.PURC_DATE,'YYYYMM')
@@ -57,8 +53,6 @@ WHERE B.PURC_DATE = A.PURC_DATE AND B.STRG_CODE = A.STRG_CODE AND B.PURC_NUM = A
   AND A.APPR_GUBUN = '2' AND COALESCE(B.ORDER_SET_YN,'N') <> 'Y'
 ORDER BY B.PURC_SEQ)";
 
-QLineEdit *readOnly(QWidget *parent, const char *name) { return lineEdit(parent, QString::fromLatin1(name), 0, true); }
-
 } // namespace
 
 TfrmOBI011::TfrmOBI011(QWidget *owner) : TfrmZOH010(owner)
@@ -67,65 +61,48 @@ TfrmOBI011::TfrmOBI011(QWidget *owner) : TfrmZOH010(owner)
     setWindowTitle(QStringLiteral("구매의뢰 내역 조회"));
     resize(980, 560);
 
-    medYYMM = new widgets::MaskEdit(widgets::MaskEdit::Month, panSearch);
-    medYYMM->setObjectName(QStringLiteral("medYYMM"));
-    medYYMM->setFixedWidth(70);
-    edtS_PURC_NO = readOnly(panSearch, "edtS_PURC_NO");
+    using namespace kit;
+    medYYMM = MonthBox(panSearch, "medYYMM");
+    edtS_PURC_NO = TextBox(panSearch, "edtS_PURC_NO", 0, ReadOnly);
     edtS_PURC_NO->setFocusPolicy(Qt::NoFocus);
-    edtTemp = lineEdit(panSearch, QStringLiteral("edtTemp"));
+    edtTemp = TextBox(panSearch, "edtTemp");
     edtTemp->hide();
     pbtnPURC_NO = new TPopupBtn(panSearch);
     pbtnPURC_NO->setObjectName(QStringLiteral("pbtnPURC_NO"));
-    pbtnPURC_NO->SQL = QString::fromUtf8(kRequests).split(u'\n');
-    pbtnPURC_NO->LinkSQL = QString::fromUtf8(kRequestsOfMonth).split(u'\n');
+    pbtnPURC_NO->SQL = QString::fromUtf8(kRequests).arg(QStringLiteral("1 = 1")).split(u'\n');
+    pbtnPURC_NO->LinkSQL = QString::fromUtf8(kRequests).arg(QStringLiteral("PURC_MONTH LIKE :PURC_DATE")).split(u'\n');
     pbtnPURC_NO->LinkControl = edtTemp;
     pbtnPURC_NO->ColumnTitles = {QStringLiteral("구매의뢰번호"), QStringLiteral("의뢰일자"), QStringLiteral("부서명"), QStringLiteral("창고명")};
-    connect(pbtnPURC_NO, &QToolButton::clicked, this, [this] { pbtnPURC_NO->Click(); });
     connect(pbtnPURC_NO, &TPopupBtn::afterClick, this, &TfrmOBI011::requestPicked);
-    int at = 0;
-    m_searchLayout->insertWidget(at++, caption(panSearch, QStringLiteral("의뢰년월")));
-    m_searchLayout->insertWidget(at++, medYYMM);
-    m_searchLayout->insertWidget(at++, caption(panSearch, QStringLiteral("의뢰번호")));
-    m_searchLayout->insertWidget(at++, edtS_PURC_NO);
-    m_searchLayout->insertWidget(at++, pbtnPURC_NO);
-    m_searchLayout->insertWidget(at++, edtTemp);
+    FieldRow(m_searchLayout, {
+        Labelled(QStringLiteral("의뢰년월"), {medYYMM}),
+        Labelled(QStringLiteral("의뢰번호"), {edtS_PURC_NO, pbtnPURC_NO, edtTemp}),
+    });
 
     // The request's header, read-only.
+    auto *head = new QWidget(panMain);
+    medPURC_DATE = DateBox(head, "medPURC_DATE", ReadOnly);
+    medPLAN_DATE = DateBox(head, "medPLAN_DATE", ReadOnly);
+    edtPURC_NO = TextBox(head, "edtPURC_NO", 0, ReadOnly);
+    edtCHAR_NAME = TextBox(head, "edtCHAR_NAME", 0, ReadOnly);
+    edtCHAR_TEL = TextBox(head, "edtCHAR_TEL", 0, ReadOnly);
+    edtM_REMARK = TextBox(head, "edtM_REMARK", 0, ReadOnly);
+    edtSTRG_CODE = TextBox(head, "edtSTRG_CODE", 0, ReadOnly);
+    edtSTRG_CODE_NM = TextBox(head, "edtSTRG_CODE_NM", 0, ReadOnly);
+    edtDEPT_CODE = TextBox(head, "edtDEPT_CODE", 0, ReadOnly);
+    edtDEPT_CODE_NM = TextBox(head, "edtDEPT_CODE_NM", 0, ReadOnly);
+    for (QWidget *w : head->findChildren<QWidget *>())
+        w->setFocusPolicy(Qt::NoFocus);
+    LabelledGrid(head, {
+        {Labelled(QStringLiteral("의뢰일자"), {medPURC_DATE}), Labelled(QStringLiteral("입고예정"), {medPLAN_DATE}),
+         Labelled(QStringLiteral("의뢰번호"), {edtPURC_NO})},
+        {Labelled(QStringLiteral("담 당 자"), {edtCHAR_NAME}), Labelled(QStringLiteral("전화번호"), {edtCHAR_TEL}),
+         Labelled(QStringLiteral("비    고"), {edtM_REMARK})},
+        {Labelled(QStringLiteral("의뢰창고"), {edtSTRG_CODE, edtSTRG_CODE_NM}),
+         Labelled(QStringLiteral("의뢰부서"), {edtDEPT_CODE, edtDEPT_CODE_NM})},
+    });
     auto *main = new QVBoxLayout(panMain);
-    auto *head = new QGridLayout;
-    medPURC_DATE = new widgets::MaskEdit(panMain);
-    medPURC_DATE->setObjectName(QStringLiteral("medPURC_DATE"));
-    medPLAN_DATE = new widgets::MaskEdit(panMain);
-    medPLAN_DATE->setObjectName(QStringLiteral("medPLAN_DATE"));
-    for (widgets::MaskEdit *e : {medPURC_DATE, medPLAN_DATE}) {
-        e->setReadOnly(true);
-        e->setFocusPolicy(Qt::NoFocus);
-    }
-    edtPURC_NO = readOnly(panMain, "edtPURC_NO");
-    edtCHAR_NAME = readOnly(panMain, "edtCHAR_NAME");
-    edtCHAR_TEL = readOnly(panMain, "edtCHAR_TEL");
-    edtM_REMARK = readOnly(panMain, "edtM_REMARK");
-    edtSTRG_CODE = readOnly(panMain, "edtSTRG_CODE");
-    edtSTRG_CODE_NM = readOnly(panMain, "edtSTRG_CODE_NM");
-    edtDEPT_CODE = readOnly(panMain, "edtDEPT_CODE");
-    edtDEPT_CODE_NM = readOnly(panMain, "edtDEPT_CODE_NM");
-    auto put = [&](int r, int c, const QString &text, QWidget *w, QWidget *w2 = nullptr) {
-        head->addWidget(caption(panMain, text), r, c);
-        auto *box = new QHBoxLayout;
-        box->addWidget(w);
-        if (w2)
-            box->addWidget(w2, 1);
-        head->addLayout(box, r, c + 1);
-    };
-    put(0, 0, QStringLiteral("의뢰일자"), medPURC_DATE);
-    put(0, 2, QStringLiteral("입고예정"), medPLAN_DATE);
-    put(0, 4, QStringLiteral("의뢰번호"), edtPURC_NO);
-    put(1, 0, QStringLiteral("담 당 자"), edtCHAR_NAME);
-    put(1, 2, QStringLiteral("전화번호"), edtCHAR_TEL);
-    put(1, 4, QStringLiteral("비    고"), edtM_REMARK);
-    put(2, 0, QStringLiteral("의뢰창고"), edtSTRG_CODE, edtSTRG_CODE_NM);
-    put(2, 2, QStringLiteral("의뢰부서"), edtDEPT_CODE, edtDEPT_CODE_NM);
-    main->addLayout(head);
+    main->addWidget(head);
 
     cdsPurc = new widgets::RecordSet(this);
     rgdPurc = new widgets::DataGrid(panMain);
@@ -176,6 +153,37 @@ TfrmOBI011::TfrmOBI011(QWidget *owner) : TfrmZOH010(owner)
     FormCreate();
     medYYMM->setPlainText(GetSystemDate().left(7));
     edtTemp->setText(medYYMM->monthText().left(4) + u'-' + medYYMM->monthText().mid(4));
+}
+
+RequestPick TfrmOBI011::picked() const
+{
+    RequestPick pick{edtPURC_NO->text().trimmed(), medPLAN_DATE->dateText(), edtDEPT_CODE_NM->text().trimmed(),
+                     edtSTRG_CODE->text().trimmed(), edtSTRG_CODE_NM->text().trimmed(), {}};
+    for (int r = 0; r < cdsPurc->recordCount(); ++r) {
+        const auto text = [&](const char *field) { return cdsPurc->value(r, QLatin1String(field)).toString().trimmed(); };
+        const auto number = [&](const char *field) { return cdsPurc->value(r, QLatin1String(field)).toDouble(); };
+        if (text("SEL") != QLatin1String("1"))
+            continue;
+        pick.lines.append({text("PURC_SEQ"), text("ITEM_CODE"), text("ITEM_NAME"), text("ITEM_STANDARD1"),
+                           text("GUMAE_UNIT_NM"), text("REMARK"), text("C_CODE"), text("C_CODE_NM"), number("QTY"),
+                           number("COST_AMT"), number("STOC_QTY")});
+    }
+    return pick;
+}
+
+bool TfrmOBI011::bbtOKClick()
+{
+    for (const RequestPick::Line &line : picked().lines) {
+        const QString refusal = line.qty <= 0 ? QStringLiteral("수량은 0보다 커야 합니다.")
+                                : line.cost < 0 ? QStringLiteral("단가는 0보다 작을 수 없습니다.")
+                                                : QString();
+        if (refusal.isEmpty())
+            continue;
+        ShowInfo(QStringLiteral("[%1] %2").arg(line.itemName, refusal));
+        rgdPurc->setFocus();
+        return false;
+    }
+    return TfrmZOH010::bbtOKClick();
 }
 
 void TfrmOBI011::setRequest(const QString &purcNo)

@@ -1,9 +1,11 @@
 #include "modules/orders/OBI020.h"
 
 #include "db/Query.h"
+#include "framework/Controls.h"
 #include "framework/Lookups.h"
 #include "framework/PopupBtn.h"
 #include "framework/Records.h"
+#include "framework/SharedSql.h"
 #include "modules/orders/OrderCommon.h"
 #include "session/Dialogs.h"
 #include "session/Session.h"
@@ -35,7 +37,7 @@ WHERE A.ORDE_DATE BETWEEN :ORDE_DATE_S AND :ORDE_DATE_E
   AND A.C_CODE LIKE COALESCE(:C_CODE,'') || '%'
   AND A.ORDE_NO LIKE COALESCE(:ORDE_NO,'') || '%'
   AND COALESCE(A.APPR_GUBUN,'') LIKE COALESCE(:APPR_GUBUN,'') || '%'
-ORDER BY A.ORDE_DATE, A.C_CODE, A.ORDE_NUM)").arg(statusNameSql(QStringLiteral("A.APPR_GUBUN")));
+ORDER BY A.ORDE_DATE, A.C_CODE, A.ORDE_NUM)").arg(sql::OrderStatusNameSql(QStringLiteral("A.APPR_GUBUN")));
 
 const char *const kEmployees = "SELECT EMP_NO, EMP_K_NAME FROM QA010MS\nORDER BY EMP_NO";
 const char *const kEmployeesTyped = "SELECT EMP_NO, EMP_K_NAME FROM QA010MS\nWHERE EMP_NO LIKE :EMP_NO || '%'\nORDER BY EMP_NO";
@@ -47,9 +49,9 @@ TfrmOBI020::TfrmOBI020(QWidget *parent) : TfrmZOI010(QStringLiteral("OBI020"), p
     setObjectName(QStringLiteral("frmOBI020"));
     setWindowTitle(QStringLiteral("구매발주 확정"));
 
-    medORDE_DATE_S = dateEdit(panSearch, QStringLiteral("medORDE_DATE_S"));
-    medORDE_DATE_E = dateEdit(panSearch, QStringLiteral("medORDE_DATE_E"));
-    edtORDE_NO_S = lineEdit(panSearch, QStringLiteral("edtORDE_NO_S"), 15);
+    medORDE_DATE_S = kit::DateBox(panSearch, "medORDE_DATE_S");
+    medORDE_DATE_E = kit::DateBox(panSearch, "medORDE_DATE_E");
+    edtORDE_NO_S = kit::TextBox(panSearch, "edtORDE_NO_S", 15);
     cobAPPR_GUBUN = new QComboBox(panSearch);
     cobAPPR_GUBUN->setObjectName(QStringLiteral("cobAPPR_GUBUN"));
     // Each entry is the name padded to 100 characters and its code last.
@@ -59,21 +61,19 @@ TfrmOBI020::TfrmOBI020(QWidget *parent) : TfrmZOI010(QStringLiteral("OBI020"), p
         cobAPPR_GUBUN->addItem(s.first.leftJustified(100, u' ') + s.second);
     cobAPPR_GUBUN->setCurrentIndex(0);
     cobAPPR_GUBUN->setFixedWidth(100);
-    edtC_CODE = lineEdit(panSearch, QStringLiteral("edtC_CODE"), 10, true);
-    edtC_CODE->setFixedWidth(70);
-    edtC_CODE_NM = lineEdit(panSearch, QStringLiteral("edtC_CODE_NM"));
-    int at = 0;
-    for (QWidget *w : std::initializer_list<QWidget *>{caption(panSearch, QStringLiteral("발주기간")), medORDE_DATE_S,
-                                                       caption(panSearch, QStringLiteral("~")), medORDE_DATE_E,
-                                                       caption(panSearch, QStringLiteral("발주번호")), edtORDE_NO_S,
-                                                       caption(panSearch, QStringLiteral("확정구분")), cobAPPR_GUBUN,
-                                                       caption(panSearch, QStringLiteral("거 래 처")), edtC_CODE_NM, edtC_CODE})
-        m_searchLayout->insertWidget(at++, w);
+    edtC_CODE = kit::TextBox(panSearch, "edtC_CODE", 10, kit::ReadOnly, 70);
+    edtC_CODE_NM = kit::TextBox(panSearch, "edtC_CODE_NM");
+    kit::FieldRow(m_searchLayout, {
+        kit::Labelled(QStringLiteral("발주기간"), {medORDE_DATE_S}),
+        kit::Labelled(QStringLiteral("~"), {medORDE_DATE_E}),
+        kit::Labelled(QStringLiteral("발주번호"), {edtORDE_NO_S}),
+        kit::Labelled(QStringLiteral("확정구분"), {cobAPPR_GUBUN}),
+        kit::Labelled(QStringLiteral("거 래 처"), {edtC_CODE_NM, edtC_CODE}),
+    });
 
     // The confirmation panel in the bar under the search panel.
-    medAPPR_DATE = dateEdit(panMaster, QStringLiteral("medAPPR_DATE"));
-    edtAPPR_EMP_NO = lineEdit(panMaster, QStringLiteral("edtAPPR_EMP_NO"), 8);
-    edtAPPR_EMP_NO->setFixedWidth(80);
+    medAPPR_DATE = kit::DateBox(panMaster, "medAPPR_DATE");
+    edtAPPR_EMP_NO = kit::TextBox(panMaster, "edtAPPR_EMP_NO", 8, kit::Plain, 80);
     pbtnAPPR_EMP_NO = new TPopupBtn(panMaster);
     pbtnAPPR_EMP_NO->setObjectName(QStringLiteral("pbtnAPPR_EMP_NO"));
     pbtnAPPR_EMP_NO->SQL = QString::fromLatin1(kEmployees).split(u'\n');
@@ -81,18 +81,15 @@ TfrmOBI020::TfrmOBI020(QWidget *parent) : TfrmZOI010(QStringLiteral("OBI020"), p
     pbtnAPPR_EMP_NO->LinkControl = edtAPPR_EMP_NO;
     connect(pbtnAPPR_EMP_NO, &QToolButton::clicked, this, [this] { pbtnAPPR_EMP_NO->Click(); });
     connect(pbtnAPPR_EMP_NO, &TPopupBtn::afterClick, this, &TfrmOBI020::employeePicked);
-    edtAPPR_EMP_NO_NM = lineEdit(panMaster, QStringLiteral("edtAPPR_EMP_NO_NM"), 0, true);
+    edtAPPR_EMP_NO_NM = kit::TextBox(panMaster, "edtAPPR_EMP_NO_NM", 0, kit::ReadOnly, 100);
     edtAPPR_EMP_NO_NM->setFocusPolicy(Qt::NoFocus);
-    edtAPPR_EMP_NO_NM->setFixedWidth(100);
     bbtAppr = makeButton(panMaster, QStringLiteral("bbtAppr"), QStringLiteral("발주확정"));
     connect(bbtAppr, &QPushButton::clicked, this, &TfrmOBI020::bbtApprClick);
-    m_masterLayout->addWidget(caption(panMaster, QStringLiteral("[ 발주확정 ]  확정일자")));
-    m_masterLayout->addWidget(medAPPR_DATE);
-    m_masterLayout->addWidget(caption(panMaster, QStringLiteral("확정사원")));
-    m_masterLayout->addWidget(edtAPPR_EMP_NO);
-    m_masterLayout->addWidget(pbtnAPPR_EMP_NO);
-    m_masterLayout->addWidget(edtAPPR_EMP_NO_NM);
-    m_masterLayout->addWidget(bbtAppr);
+    kit::FieldRow(m_masterLayout, {
+        kit::Labelled(QStringLiteral("[ 발주확정 ]  확정일자"), {medAPPR_DATE}),
+        kit::Labelled(QStringLiteral("확정사원"), {edtAPPR_EMP_NO, pbtnAPPR_EMP_NO, edtAPPR_EMP_NO_NM}),
+        kit::Bare(bbtAppr),
+    }, m_masterLayout->count());
     m_masterLayout->addStretch(1);
 
     using namespace widgets;
@@ -146,8 +143,7 @@ TfrmOBI020::TfrmOBI020(QWidget *parent) : TfrmZOI010(QStringLiteral("OBI020"), p
     static_cast<QVBoxLayout *>(panDisplay->layout())->addWidget(rgdOB010DT, 1);
 
     FormCreate();
-    InstallLookups({{QStringLiteral("pbtnC_CODE"), {QStringLiteral("edtC_CODE"), QStringLiteral("edtC_CODE_NM")},
-                     QString::fromLatin1(kSupplierSql), QStringLiteral("C_NAME"), TypedIn::Name, supplierTitles()}});
+    InstallLookups({lookup::Supplier(QStringLiteral("pbtnC_CODE"), {QStringLiteral("edtC_CODE"), QStringLiteral("edtC_CODE_NM")}, false)});
     for (QWidget *w : std::initializer_list<QWidget *>{panInput, panRecordCount, bbtAdd, bbtEdit, bbtDelete, bbtSave, bbtCancel})
         w->hide();
     HookControls(panMaster);
@@ -263,7 +259,7 @@ void TfrmOBI020::glOnExitEvent(QWidget *control)
 {
     TfrmZOI010::glOnExitEvent(control);
     if (auto *mask = qobject_cast<widgets::MaskEdit *>(control))
-        checkDateOnExit(mask);
+        kit::CheckDateOnLeave(mask);
     else if (control == edtAPPR_EMP_NO && !edtAPPR_EMP_NO->text().trimmed().isEmpty() && edtAPPR_EMP_NO_NM->text().isEmpty())
         pbtnAPPR_EMP_NO->SearchByLink();
     else if (control == edtAPPR_EMP_NO && edtAPPR_EMP_NO->text().trimmed().isEmpty())

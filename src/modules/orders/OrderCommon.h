@@ -1,6 +1,7 @@
 #pragma once
-// What the order screens share: the supplier list, the status names of an
-// order, the date boxes' leaving rule and the small layout helpers.
+// What the order screens share: the grid of an order's lines, and (for the
+// screens not yet built from the controls kit and the shared lookups) the
+// supplier list and the kit's edits under their older names.
 
 #include <QString>
 
@@ -14,20 +15,11 @@ namespace orders {
 
 // Suppliers for the code searches: code, name, registration number, representative.
 extern const char *const kSupplierSql;
-// The same, only suppliers in use.
-extern const char *const kSupplierInUseSql;
 // Titles of the supplier lists.
 QStringList supplierTitles();
 
-// "미 확 정", "확    정", "확정취소" by status code, as an SQL expression on `column`.
-QString statusNameSql(const QString &column);
-
-// Leaving a date box: eight digits that are no date are refused with a
-// message and emptied (the box keeps the focus); fewer digits empty it.
+// kit::CheckDateOnLeave.
 void checkDateOnExit(widgets::MaskEdit *edit);
-
-// Today's date of the server in a date box.
-void setToday(widgets::MaskEdit *edit, const QString &today);
 
 // The read-only grid of an order's lines (confirmation and order form list):
 // item, standard, quantity, unit, price, amount, remark (titled as the
@@ -38,6 +30,7 @@ widgets::DataGrid *orderLineGrid(QWidget *parent, widgets::RecordSet *lines, con
 // order list is empty), for the order line grid.
 void loadOrderLines(widgets::RecordSet &lines, const widgets::RecordSet &orders);
 
+// kit::TextBox, kit::DateBox and kit::Caption.
 QLineEdit *lineEdit(QWidget *parent, const QString &name, int maxLength = 0, bool readOnly = false);
 widgets::MaskEdit *dateEdit(QWidget *parent, const QString &name);
 QLabel *caption(QWidget *parent, const QString &text);

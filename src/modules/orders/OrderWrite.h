@@ -12,6 +12,8 @@
 // - lines that were already (partly) received keep their sequence number and
 //   their receipt columns, so receiving neither loses nor repeats them.
 
+#include "framework/Documents.h"
+
 #include <QString>
 #include <QVector>
 
@@ -48,6 +50,18 @@ struct OrderDraft {
 struct OrderTotals {
     double amt = 0, tax = 0, sum = 0;
 };
+
+// The key as the parameters ORDE_DATE, C_CODE and ORDE_NUM.
+Params KeyParams(const OrderKey &key);
+
+// A confirmed order can no longer be edited or deleted.
+const StatusGate &OrderGate();
+
+// Why a line that was (partly) received as `oldItem` may not become `qty`
+// of `item`: receiving addresses the line by its number, so it stays the
+// same item with at least what was received. Empty when it may.
+QString ReceivedLineRefusal(const QString &oldItem, double putQty, const QString &putEnd, const QString &item,
+                            double qty);
 
 // Writes the order inside the caller's transaction (or its own when none is
 // active) and returns its ORDE_NUM. Refusals throw EUserExcept with the text

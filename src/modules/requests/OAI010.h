@@ -1,25 +1,21 @@
 #pragma once
+#include "framework/Binding.h"
 #include "framework/ZOI010.h"
 #include "modules/requests/RequestData.h"
 
+class LineEditor;
+class PriceHistory;
 class QCheckBox;
-class QGroupBox;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-namespace widgets { class DataGrid; class DbEdit; class MaskEdit; class NumEdit; class PlainGrid; class RecordSet; }
+namespace widgets { class DataGrid; class DbEdit; class MaskEdit; class NumEdit; class RecordSet; }
 
 // 구매의뢰 등록: a warehouse's purchase request, its header and item lines.
 class TfrmOAI010 : public TfrmZOI010 {
     Q_OBJECT
 public:
     explicit TfrmOAI010(QWidget *parent = nullptr);
-
-    // Line grid columns.
-    enum LineCol {
-        lcSeq, lcEmer, lcItemCode, lcItemName, lcStandard, lcNeedQty, lcCostAmt, lcUnit, lcQty, lcEstiAmt,
-        lcAmt, lcCCode, lcCName, lcRemark, lcOrdered, lcStock
-    };
 
     // Search panel
     widgets::MaskEdit *medPURC_DATE_S, *medPURC_DATE_E;
@@ -37,12 +33,11 @@ public:
     widgets::NumEdit *edtNEED_QTY, *edtStock_Qty, *edtQTY, *edtESTI_AMT, *edtCOST_AMT;
     QCheckBox *chkEMER_CHK;
     QPushButton *btnLineAppend, *btnLineDelete, *BitBtn1;
-    widgets::PlainGrid *rdgHistory;
-    widgets::PlainGrid *rgdOA010DT;
+    PriceHistory *rdgHistory;
+    // Lines
+    widgets::RecordSet *cdsOA010DT;
+    widgets::DataGrid *rgdOA010DT;
     QMenu *PopupMenu1, *PopupMenu2;
-
-    void btnLineAppendClick();
-    void btnLineDeleteClick();
 
 protected:
     void glSelect() override;
@@ -56,25 +51,23 @@ protected:
 
 private:
     void buildSearchPanel();
-    void buildHeader(QWidget *parent);
-    QGroupBox *buildLineInput(QWidget *parent);
-    void buildLineGrid(QWidget *parent);
+    void buildHeader();
+    void buildLines(QWidget *parent);
     void buildPrintMenus();
+    void installLookups();
 
     requests::RequestKey currentKey() const;
-    // cdsOA010MSAfterScroll: the current request in the header and line areas.
+    // The current request in the header and line areas.
     void showCurrentRequest();
-    void loadLines();
-    void updateLineFooter();
-    // rgdOA010DTRowChange
-    void copyLineToPanel(int row);
-    void clearLineInput();
-    void loadHistory(const QString &itemCode);
     void itemChosen();
     void needQtyLeft();
     void setHeaderLocked(bool locked);
-    bool isEmptyRow(int row) const;
-    void writeLine(int row);
+    // A save refused because the request changed meanwhile: back to the
+    // request as it is now.
+    void abandonEdit();
+    QVector<requests::RequestLine> enteredLines() const;
 
+    RecordBinding m_header;
+    LineEditor *m_lines = nullptr;
     requests::RequestKey m_editKey;
 };

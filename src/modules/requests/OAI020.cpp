@@ -1,8 +1,10 @@
 #include "modules/requests/OAI020.h"
 
 #include "db/Query.h"
+#include "framework/Controls.h"
 #include "framework/ErrorDisplay.h"
 #include "framework/PopupBtn.h"
+#include "framework/SharedSql.h"
 #include "modules/requests/RequestData.h"
 #include "session/Dialogs.h"
 #include "widgets/DataGrid.h"
@@ -22,42 +24,9 @@ using namespace requests;
 
 namespace {
 
-const char *const kEmployees = "SELECT EMP_NO, EMP_K_NAME FROM QA010MS ORDER BY EMP_NO";
-
 const char *const kApprove =
     "UPDATE OA010MS SET APPR_GUBUN = :APPR_GUBUN , APPR_EMP_NO = :APPR_EMP_NO , APPR_DATE = :APPR_DATE "
     " WHERE PURC_DATE = :PURC_DATE AND STRG_CODE = :STRG_CODE AND PURC_NUM = :PURC_NUM";
-
-QLineEdit *lineEdit(QWidget *parent, const char *name, int maxLength, int width, bool readOnly = false)
-{
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
-    if (maxLength > 0)
-        e->setMaxLength(maxLength);
-    if (width > 0)
-        e->setFixedWidth(width);
-    if (readOnly) {
-        e->setReadOnly(true);
-        e->setFocusPolicy(Qt::ClickFocus);
-    } else {
-        QObject::connect(e, &QLineEdit::textEdited, e, [e](const QString &text) {
-            if (text != text.toUpper()) {
-                const int cursor = e->cursorPosition();
-                e->setText(text.toUpper());
-                e->setCursorPosition(cursor);
-            }
-        });
-    }
-    return e;
-}
-
-widgets::MaskEdit *dateBox(QWidget *parent, const char *name)
-{
-    auto *e = new widgets::MaskEdit(widgets::MaskEdit::Date, parent);
-    e->setObjectName(QLatin1String(name));
-    e->setFixedWidth(90);
-    return e;
-}
 
 // A status list entry: the name in a field of 100 characters, then the code.
 QString statusEntry(const QString &name, QChar code) { return name.leftJustified(100, u' ') + code; }
@@ -74,11 +43,12 @@ TfrmOAI020::TfrmOAI020(QWidget *parent) : TfrmZOI010(QStringLiteral("OAI020"), p
         b->hide();
 
     // Search panel "[ 의뢰조회 ]"
-    medPURC_DATE_S = dateBox(panSearch, "medPURC_DATE_S");
-    medPURC_DATE_E = dateBox(panSearch, "medPURC_DATE_E");
-    edtSTRG_CODE_S = lineEdit(panSearch, "edtSTRG_CODE_S", 3, 40);
-    edtSTRG_CODE_NM_S = lineEdit(panSearch, "edtSTRG_CODE_NM_S", 0, 120, true);
-    edtPURC_NO_S = lineEdit(panSearch, "edtPURC_NO_S", 15, 120);
+    using namespace kit;
+    medPURC_DATE_S = DateBox(panSearch, "medPURC_DATE_S");
+    medPURC_DATE_E = DateBox(panSearch, "medPURC_DATE_E");
+    edtSTRG_CODE_S = CodeBox(panSearch, "edtSTRG_CODE_S", 3, 40);
+    edtSTRG_CODE_NM_S = TextBox(panSearch, "edtSTRG_CODE_NM_S", 0, ReadOnly, 120);
+    edtPURC_NO_S = CodeBox(panSearch, "edtPURC_NO_S", 15, 120);
     cobAPPR_GUBUN = new QComboBox(panSearch);
     cobAPPR_GUBUN->setObjectName(QStringLiteral("cobAPPR_GUBUN"));
     cobAPPR_GUBUN->addItem(statusEntry(QStringLiteral("전    체"), u' '));
@@ -86,29 +56,28 @@ TfrmOAI020::TfrmOAI020(QWidget *parent) : TfrmZOI010(QStringLiteral("OAI020"), p
     cobAPPR_GUBUN->addItem(statusEntry(QStringLiteral("승    인"), u'2'));
     cobAPPR_GUBUN->addItem(statusEntry(QStringLiteral("미 결 재"), u'3'));
     cobAPPR_GUBUN->setFixedWidth(90);
-    int at = 0;
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             new QLabel(QStringLiteral("의뢰기간"), panSearch), medPURC_DATE_S, new QLabel(QStringLiteral("~"), panSearch),
-             medPURC_DATE_E, new QLabel(QStringLiteral("의뢰창고"), panSearch), edtSTRG_CODE_S, edtSTRG_CODE_NM_S,
-             new QLabel(QStringLiteral("의뢰번호"), panSearch), edtPURC_NO_S,
-             new QLabel(QStringLiteral("확정구분"), panSearch), cobAPPR_GUBUN})
-        m_searchLayout->insertWidget(at++, w);
+    FieldRow(m_searchLayout, {
+        Labelled(QStringLiteral("의뢰기간"), {medPURC_DATE_S}),
+        Labelled(QStringLiteral("~"), {medPURC_DATE_E}),
+        Labelled(QStringLiteral("의뢰창고"), {edtSTRG_CODE_S, edtSTRG_CODE_NM_S}),
+        Labelled(QStringLiteral("의뢰번호"), {edtPURC_NO_S}),
+        Labelled(QStringLiteral("확정구분"), {cobAPPR_GUBUN}),
+    });
 
     // Approval panel "[ 의뢰확정 ]" in the bar under the search panel.
     auto *approval = new QGroupBox(QStringLiteral("[ 의뢰확정 ]"), panMaster);
     approval->setObjectName(QStringLiteral("panAppr"));
     auto *approvalLayout = new QHBoxLayout(approval);
     approvalLayout->setContentsMargins(6, 0, 6, 0);
-    medAPPR_DATE = dateBox(approval, "medAPPR_DATE");
-    edtAPPR_EMP_NO = lineEdit(approval, "edtAPPR_EMP_NO", 8, 80);
-    edtAPPR_EMP_NO_NM = lineEdit(approval, "edtAPPR_EMP_NO_NM", 0, 100, true);
+    medAPPR_DATE = DateBox(approval, "medAPPR_DATE");
+    edtAPPR_EMP_NO = CodeBox(approval, "edtAPPR_EMP_NO", 8, 80);
+    edtAPPR_EMP_NO_NM = TextBox(approval, "edtAPPR_EMP_NO_NM", 0, ReadOnly, 100);
     bbtAppr = makeButton(approval, QStringLiteral("bbtAppr"), QStringLiteral("의뢰확정"));
-    approvalLayout->addWidget(new QLabel(QStringLiteral("확정일자"), approval));
-    approvalLayout->addWidget(medAPPR_DATE);
-    approvalLayout->addWidget(new QLabel(QStringLiteral("확정사원"), approval));
-    approvalLayout->addWidget(edtAPPR_EMP_NO);
-    approvalLayout->addWidget(edtAPPR_EMP_NO_NM);
-    approvalLayout->addWidget(bbtAppr);
+    FieldRow(approvalLayout, {
+        Labelled(QStringLiteral("확정일자"), {medAPPR_DATE}),
+        Labelled(QStringLiteral("확정사원"), {edtAPPR_EMP_NO, edtAPPR_EMP_NO_NM}),
+        Bare(bbtAppr),
+    });
     m_masterLayout->addWidget(approval);
     m_masterLayout->addStretch(1);
 
@@ -180,11 +149,9 @@ TfrmOAI020::TfrmOAI020(QWidget *parent) : TfrmZOI010(QStringLiteral("OAI020"), p
     FormCreate();
 
     InstallLookups({
-        WarehouseLookup(QStringLiteral("pbtnSTRG_CODE_S"), {QStringLiteral("edtSTRG_CODE_S"), QStringLiteral("edtSTRG_CODE_NM_S")},
-                        false, {.focusAfter = QStringLiteral("edtPURC_NO_S")}),
-        {QStringLiteral("pbtnAPPR_EMP_NO"), {QStringLiteral("edtAPPR_EMP_NO"), QStringLiteral("edtAPPR_EMP_NO_NM")},
-         QString::fromLatin1(kEmployees), QStringLiteral("EMP_NO"), TypedIn::Code,
-         {QStringLiteral("사원번호"), QStringLiteral("성명")}, {QStringLiteral("10"), QStringLiteral("20")}},
+        lookup::Warehouse(QStringLiteral("pbtnSTRG_CODE_S"), {QStringLiteral("edtSTRG_CODE_S"), QStringLiteral("edtSTRG_CODE_NM_S")},
+                          false, {.focusAfter = QStringLiteral("edtPURC_NO_S")}),
+        lookup::Employee(QStringLiteral("pbtnAPPR_EMP_NO"), {QStringLiteral("edtAPPR_EMP_NO"), QStringLiteral("edtAPPR_EMP_NO_NM")}),
     });
 
     const QString today = GetSystemDate();
@@ -238,15 +205,15 @@ void TfrmOAI020::bbtApprClick()
         edtAPPR_EMP_NO->setFocus();
         return;
     }
-    const QString approved = ApprovalName(QStringLiteral("2"));
-    const QString cancelled = ApprovalName(QStringLiteral("1"));
+    const QString approved = sql::RequestStatusName(QStringLiteral("2"));
+    const QString cancelled = sql::RequestStatusName(QStringLiteral("1"));
     // Row → the status name it gets.
     QList<QPair<int, QString>> changes;
     for (int row = 0; row < cdsOA010MS->recordCount(); ++row) {
         if (cdsOA010MS->value(row, QStringLiteral("SEL")).toString() != QLatin1String("1"))
             continue;
         const QString name = cdsOA010MS->value(row, QStringLiteral("APPR_GUBUN_NM")).toString();
-        if (name == ApprovalName(QStringLiteral("3")) || name == cancelled)
+        if (name == sql::RequestStatusName(QStringLiteral("3")) || name == cancelled)
             changes.append({row, approved});
         else if (name == approved)
             changes.append({row, cancelled});
@@ -281,7 +248,7 @@ void TfrmOAI020::glOnExitEvent(QWidget *control)
 {
     TfrmZOI010::glOnExitEvent(control);
     if (auto *date = qobject_cast<widgets::MaskEdit *>(control)) {
-        CheckDateOnExit(date);
+        kit::CheckDateOnLeave(date);
         return;
     }
     // The approver is typed in browse mode, the screen's only mode, where the

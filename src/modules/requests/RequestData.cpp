@@ -4,10 +4,8 @@
 #include "framework/ErrorDisplay.h"
 #include "framework/Records.h"
 #include "framework/Serials.h"
-#include "session/Dialogs.h"
-#include "session/Session.h"
+#include "framework/SharedSql.h"
 #include "session/Database.h"
-#include "widgets/Edits.h"
 #include "widgets/Format.h"
 #include "widgets/PlainGrid.h"
 #include "widgets/RecordSet.h"
@@ -20,39 +18,29 @@ namespace requests {
 
 namespace {
 
-const char *const kHeaders =
+const QString kHeaders = QStringLiteral(
     "SELECT '0' SEL, A.PURC_DATE, A.STRG_CODE, A.PURC_NUM, A.PURC_NO, A.PLAN_DATE, A.CHAR_NAME, A.CHAR_TEL, "
     "       A.REMARK, A.APPR_GUBUN, A.DEPT_CODE, A.APPR_EMP_NO, A.APPR_DATE, "
     "       (SELECT S.STRG_NAME FROM OX060MS S WHERE S.STRG_CODE = A.STRG_CODE) STRG_CODE_NM, "
     "       (SELECT D.AFF_DEPT_NAME FROM QA160MS D WHERE D.AFF_DEPT_CODE = A.DEPT_CODE) DEPT_CODE_NM, "
-    "       CASE A.APPR_GUBUN WHEN '1' THEN '승인취소' WHEN '2' THEN '승    인' WHEN '3' THEN '미 결 재' "
-    "            ELSE '' END APPR_GUBUN_NM, "
+    "       %1 APPR_GUBUN_NM, "
     "       (SELECT E.EMP_K_NAME FROM QA010MS E WHERE E.EMP_NO = A.APPR_EMP_NO) APPR_EMP_NO_NM "
     "  FROM OA010MS A "
     " WHERE A.PURC_DATE BETWEEN :PURC_DATE_S AND :PURC_DATE_E "
     "   AND A.STRG_CODE LIKE COALESCE(:STRG_CODE,'') || '%' "
     "   AND COALESCE(A.PURC_NO,'') LIKE COALESCE(:PURC_NO,'') || '%' "
     "   AND COALESCE(A.APPR_GUBUN,'') LIKE COALESCE(:APPR_GUBUN,'') || '%' "
-    " ORDER BY A.PURC_DATE, A.STRG_CODE, A.PURC_NUM";
+    " ORDER BY A.PURC_DATE, A.STRG_CODE, A.PURC_NUM").arg(sql::RequestStatusNameSql(QStringLiteral("A.APPR_GUBUN")));
 
 const char *const kLines =
     "SELECT A.PURC_SEQ, A.EMER_CHK, A.ITEM_CODE, B.ITEM_NAME, B.ITEM_STANDARD1, A.NEED_QTY, A.COST_AMT, "
-    "       (SELECT Z.DETAIL_NAME FROM ZX010MS Z WHERE Z.HEAD = 'Z0025' AND Z.DETAIL = B.GUMAE_UNIT) GUMAE_UNIT_NM, "
+    "       %1 GUMAE_UNIT_NM, "
     "       A.QTY, A.ESTI_AMT, COALESCE(A.QTY,0) * COALESCE(A.ESTI_AMT,0) AMT, A.C_CODE, "
     "       (SELECT C.C_NAME FROM VA050MS C WHERE C.C_CODE = A.C_CODE) C_CODE_NM, "
     "       A.REMARK, A.ORDER_SET_YN, A.STOCK_QTY "
     "  FROM OA010DT A LEFT JOIN OX010MS B ON B.ITEM_CODE = A.ITEM_CODE "
     " WHERE A.PURC_DATE = :PURC_DATE AND A.STRG_CODE = :STRG_CODE AND A.PURC_NUM = :PURC_NUM "
     " ORDER BY A.PURC_SEQ";
-
-const char *const kWarehouses =
-    "SELECT A.STRG_CODE, A.STRG_NAME, A.DEPT_CODE, "
-    "       (SELECT D.AFF_DEPT_NAME FROM QA160MS D WHERE D.AFF_DEPT_CODE = A.DEPT_CODE) DEPT_CODE_NM "
-    "  FROM OX060MS A "
-    " WHERE A.BUSI_GUBUN IN (SELECT Z.DETAIL FROM ZX010MS Z "
-    "                         WHERE Z.HEAD = 'O0002' AND Z.ITEM2 = 'Y' AND TRIM(Z.DETAIL) <> '') "
-    "%1"
-    " ORDER BY A.STRG_CODE";
 
 const char *const kNextSerial =
     "SELECT COALESCE(MAX(PURC_NUM),0) + 1 MAXNUM FROM OA010MS WHERE PURC_DATE = :PURC_DATE AND STRG_CODE = :STRG_CODE";
@@ -69,9 +57,22 @@ const char *const kUpdateHeader =
     " WHERE PURC_DATE = :PURC_DATE AND STRG_CODE = :STRG_CODE AND PURC_NUM = :PURC_NUM";
 
 const char *const kState =
-    "SELECT A.APPR_GUBUN, (SELECT COUNT(*) FROM OA010DT B WHERE B.PURC_DATE = A.PURC_DATE "
-    "        AND B.STRG_CODE = A.STRG_CODE AND B.PURC_NUM = A.PURC_NUM AND B.ORDER_SET_YN = 'Y') ORDERED "
+    "SELECT A.APPR_GUBUN, CASE WHEN EXISTS (SELECT 1 FROM OA010DT B WHERE B.PURC_DATE = A.PURC_DATE "
+    "        AND B.STRG_CODE = A.STRG_CODE AND B.PURC_NUM = A.PURC_NUM AND B.ORDER_SET_YN = 'Y') "
+    "       THEN 'Y' ELSE 'N' END ORDERED "
     "  FROM OA010MS A WHERE A.PURC_DATE = :PURC_DATE AND A.STRG_CODE = :STRG_CODE AND A.PURC_NUM = :PURC_NUM";
+
+// Taking the header and the lines makes an approval or an order that is
+// being saved on another workstation wait for this change, or be seen by it.
+const char *const kLockHeader =
+    "UPDATE OA010MS SET APPR_GUBUN = APPR_GUBUN "
+    " WHERE PURC_DATE = :PURC_DATE AND STRG_CODE = :STRG_CODE AND PURC_NUM = :PURC_NUM";
+const char *const kLockLines =
+    "UPDATE OA010DT SET ORDER_SET_YN = ORDER_SET_YN "
+    " WHERE PURC_DATE = :PURC_DATE AND STRG_CODE = :STRG_CODE AND PURC_NUM = :PURC_NUM";
+
+const char *const kDeleteHeader =
+    "DELETE FROM OA010MS WHERE PURC_DATE = :PURC_DATE AND STRG_CODE = :STRG_CODE AND PURC_NUM = :PURC_NUM";
 
 // What quotations and the resolution wrote on the lines.
 const char *const kQuoteColumns[] = {"A_ESTI_CODE", "A_ESTI_NAME", "B_ESTI_NAME", "C_ESTI_NAME",
@@ -102,28 +103,34 @@ db::Query &bindKey(db::Query &q, const RequestKey &key)
         .bind(QStringLiteral("PURC_NUM"), key.purcNum);
 }
 
-db::Query &bindAudit(db::Query &q)
-{
-    return q.bind(QStringLiteral("U_EMP_NO"), gEmpNo).bind(QStringLiteral("U_IP"), gLocalIP);
-}
-
 } // namespace
 
-QString ApprovalName(const QString &apprGubun)
+Params KeyParams(const RequestKey &key)
 {
-    if (apprGubun == QLatin1String("1"))
-        return QStringLiteral("승인취소");
-    if (apprGubun == QLatin1String("2"))
-        return QStringLiteral("승    인");
-    if (apprGubun == QLatin1String("3"))
-        return QStringLiteral("미 결 재");
-    return {};
+    return {{QStringLiteral("PURC_DATE"), key.purcDate},
+            {QStringLiteral("STRG_CODE"), key.strgCode},
+            {QStringLiteral("PURC_NUM"), key.purcNum}};
+}
+
+QString RequestLinesSql() { return QString::fromLatin1(kLines).arg(sql::UnitName(QStringLiteral("B.GUMAE_UNIT"))); }
+
+const StatusGate &RequestGate()
+{
+    static const StatusGate gate{
+        QString::fromLatin1(kState),
+        {QString::fromLatin1(kLockHeader), QString::fromLatin1(kLockLines)},
+        {{QStringLiteral("APPR_GUBUN"), QStringLiteral("2"), QStringLiteral("구매의뢰 확정 처리된 자료는 수정 할 수 없습니다."),
+          QStringLiteral("구매의뢰 확정 처리된 자료는 삭제할 수 없습니다.")},
+         {QStringLiteral("ORDERED"), QStringLiteral("Y"), QStringLiteral("구매발주 처리된 자료는 수정 할 수 없습니다."),
+          QStringLiteral("구매발주 처리된 자료는 수정 할 수 없습니다.")}},
+        QStringLiteral("구매의뢰 자료가 없습니다.")};
+    return gate;
 }
 
 int OpenRequestHeaders(widgets::RecordSet &records, const QString &dateFrom, const QString &dateTo,
                        const QString &strgCode, const QString &purcNo, const QString &apprGubun)
 {
-    return OpenRecords(records, dbsDB(), QString::fromUtf8(kHeaders),
+    return OpenRecords(records, dbsDB(), kHeaders,
                        {{QStringLiteral("PURC_DATE_S"), dateFrom},
                         {QStringLiteral("PURC_DATE_E"), dateTo},
                         {QStringLiteral("STRG_CODE"), strgCode.trimmed()},
@@ -157,44 +164,9 @@ int FillGrid(widgets::PlainGrid &grid, db::Query &query)
 
 int LoadRequestLines(widgets::PlainGrid &grid, const RequestKey &key)
 {
-    db::Query q(dbsDB(), QString::fromUtf8(kLines));
+    db::Query q(dbsDB(), RequestLinesSql());
     bindKey(q, key).exec();
     return FillGrid(grid, q);
-}
-
-RequestState ReadRequestState(db::Connection &conn, const RequestKey &key)
-{
-    RequestState state;
-    db::Query q(conn, QString::fromLatin1(kState));
-    bindKey(q, key).exec();
-    if (q.next()) {
-        state.found = true;
-        state.apprGubun = q.text(QStringLiteral("APPR_GUBUN"));
-        state.ordered = q.number(QStringLiteral("ORDERED")) > 0;
-    }
-    return state;
-}
-
-Lookup WarehouseLookup(const QString &button, const QStringList &into, bool usedOnly, const LookupOptions &options)
-{
-    const QString sql = QString::fromUtf8(kWarehouses).arg(usedOnly ? QStringLiteral(" AND A.USE_YN = 'Y' ") : QString());
-    return {button, into, sql, QStringLiteral("A.STRG_CODE"), TypedIn::Code,
-            {QStringLiteral("코드"), QStringLiteral("창고명"), QStringLiteral("부서"), QStringLiteral("부서명")},
-            {QStringLiteral("8"), QStringLiteral("30"), QStringLiteral("0"), QStringLiteral("0")},
-            options};
-}
-
-bool CheckDateOnExit(widgets::MaskEdit *box)
-{
-    const QString digits = box->plainText();
-    if (digits.isEmpty() || !box->dateText().isEmpty())
-        return true;
-    box->clear();
-    if (digits.size() >= 8) {
-        ShowInfo(QStringLiteral("일자를 정확히 입력하여 주십시오."));
-        box->setFocus();
-    }
-    return false;
 }
 
 QString WriteRequest(db::Connection &conn, const RequestHeader &header, const QVector<RequestLine> &lines,
@@ -209,7 +181,7 @@ QString WriteRequest(db::Connection &conn, const RequestHeader &header, const QV
             .bind(QStringLiteral("CHAR_TEL"), header.charTel)
             .bind(QStringLiteral("REMARK"), header.remark)
             .bind(QStringLiteral("DEPT_CODE"), header.deptCode);
-        bindAudit(q);
+        sql::BindAudit(q);
     };
 
     if (inserting) {
@@ -222,16 +194,10 @@ QString WriteRequest(db::Connection &conn, const RequestHeader &header, const QV
             q.bind(QStringLiteral("PURC_NO"), header.purcNo).exec();
         });
     } else {
-        // The state is read again here: another workstation may have
-        // approved the request or ordered its lines since it was opened, and
-        // rewriting ordered lines would cut them off from their order.
-        const RequestState state = ReadRequestState(conn, key);
-        if (!state.found)
-            throw EUserExcept(QStringLiteral("구매의뢰 자료가 없습니다."));
-        if (state.apprGubun == QLatin1String("2"))
-            throw EUserExcept(QStringLiteral("구매의뢰 확정 처리된 자료는 수정 할 수 없습니다."));
-        if (state.ordered)
-            throw EUserExcept(QStringLiteral("구매발주 처리된 자료는 수정 할 수 없습니다."));
+        // Read again here: another workstation may have approved the
+        // request or ordered its lines since it was opened, and rewriting
+        // ordered lines would cut them off from their order.
+        RequestGate().check(conn, KeyParams(key), GateAction::Edit);
         db::Query q(conn, QString::fromLatin1(kUpdateHeader));
         bindHeader(q);
         q.exec();
@@ -260,7 +226,7 @@ QString WriteRequest(db::Connection &conn, const RequestHeader &header, const QV
     for (const RequestLine &line : lines) {
         db::Query q(conn, QString::fromLatin1(kInsertLine));
         bindKey(q, key);
-        bindAudit(q);
+        sql::BindAudit(q);
         q.bind(QStringLiteral("PURC_SEQ"), ++seq)
             .bind(QStringLiteral("PURC_NO"), header.purcNo)
             .bind(QStringLiteral("ITEM_CODE"), line.itemCode)
@@ -279,6 +245,19 @@ QString WriteRequest(db::Connection &conn, const RequestHeader &header, const QV
     }
     tx.commit();
     return key.purcNum;
+}
+
+void DeleteRequest(db::Connection &conn, const RequestKey &key)
+{
+    db::Transaction tx(conn);
+    // Checked here and not only before the question: the request may have
+    // been ordered while the user was answering it.
+    RequestGate().check(conn, KeyParams(key), GateAction::Delete);
+    for (const char *statement : {kDeleteLines, kDeleteHeader}) {
+        db::Query q(conn, QString::fromLatin1(statement));
+        bindKey(q, key).exec();
+    }
+    tx.commit();
 }
 
 } // namespace requests

@@ -1,16 +1,16 @@
 #pragma once
 // What the request entry and approval screens share: the search of request
-// headers, the lines of one request, the warehouse lookup, the date boxes'
-// leave check, and writing a request (kept apart from the screen so that a
-// request can be written on any connection).
+// headers, the lines of one request, the status that decides whether a
+// request may still change, and writing and deleting a request (kept apart
+// from the screen so that a request can be written on any connection).
 
-#include "framework/Lookups.h"
+#include "framework/Documents.h"
 
 #include <QString>
 #include <QVector>
 
 namespace db { class Connection; class Query; }
-namespace widgets { class MaskEdit; class PlainGrid; class RecordSet; }
+namespace widgets { class PlainGrid; class RecordSet; }
 
 namespace requests {
 
@@ -21,8 +21,8 @@ struct RequestKey {
     QString purcNum;
 };
 
-// The status names the lists show for APPR_GUBUN.
-QString ApprovalName(const QString &apprGubun);
+// The key as the parameters PURC_DATE, STRG_CODE and PURC_NUM.
+Params KeyParams(const RequestKey &key);
 
 // Request headers of a period whose warehouse code and number start with
 // the given texts (empty: all) and whose status is `apprGubun` (empty: any),
@@ -36,31 +36,18 @@ int OpenRequestHeaders(widgets::RecordSet &records, const QString &dateFrom, con
 // Returns the row count.
 int FillGrid(widgets::PlainGrid &grid, db::Query &query);
 
-// The lines of a request in `grid`, in line order: each column whose field
-// is a result column (PURC_SEQ, EMER_CHK, ITEM_CODE, ITEM_NAME,
-// ITEM_STANDARD1, NEED_QTY, COST_AMT, GUMAE_UNIT_NM, QTY, ESTI_AMT, AMT,
-// C_CODE, C_CODE_NM, REMARK, ORDER_SET_YN, STOCK_QTY) gets its value.
-// Returns the count.
+// The lines of a request, in line order, with the columns PURC_SEQ,
+// EMER_CHK, ITEM_CODE, ITEM_NAME, ITEM_STANDARD1, NEED_QTY, COST_AMT,
+// GUMAE_UNIT_NM, QTY, ESTI_AMT, AMT, C_CODE, C_CODE_NM, REMARK,
+// ORDER_SET_YN, STOCK_QTY (parameters: the key).
+QString RequestLinesSql();
+// Those lines in `grid` (each column whose field is a result column gets
+// its value). Returns the count.
 int LoadRequestLines(widgets::PlainGrid &grid, const RequestKey &key);
 
-// The warehouses a request may name (business kinds of common code 'O0002'
-// marked for purchasing), as code, name, department code and department
-// name; `usedOnly` leaves out warehouses no longer in use.
-Lookup WarehouseLookup(const QString &button, const QStringList &into, bool usedOnly,
-                       const LookupOptions &options = {});
-
-// A date box being left: eight digits that are no day give "일자를 정확히
-// 입력하여 주십시오.", an empty box and the focus back; fewer digits only
-// empty it. False when the box was emptied.
-bool CheckDateOnExit(widgets::MaskEdit *box);
-
-// What the database says now about a request.
-struct RequestState {
-    bool found = false;
-    QString apprGubun;
-    bool ordered = false;   // a line was taken into an order
-};
-RequestState ReadRequestState(db::Connection &conn, const RequestKey &key);
+// An approved request, or one with a line taken into an order, can no
+// longer be edited or deleted.
+const StatusGate &RequestGate();
 
 struct RequestHeader {
     RequestKey key;           // purcNum is assigned when inserting
@@ -93,5 +80,9 @@ struct RequestLine {
 // ordered meanwhile is refused (EUserExcept). Returns the header's serial.
 QString WriteRequest(db::Connection &conn, const RequestHeader &header, const QVector<RequestLine> &lines,
                      bool inserting);
+
+// Inside the caller's transaction (or its own): deletes the request and its
+// lines, unless it was approved or ordered meanwhile (EUserExcept).
+void DeleteRequest(db::Connection &conn, const RequestKey &key);
 
 } // namespace requests
