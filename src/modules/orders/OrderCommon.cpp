@@ -48,33 +48,27 @@ void checkDateOnExit(widgets::MaskEdit *edit)
 
 void setToday(widgets::MaskEdit *edit, const QString &today) { edit->setPlainText(today); }
 
-namespace {
-const char *const kOrderLines = R"(SELECT A.ITEM_CODE, B.ITEM_NAME, B.ITEM_STANDARD1, A.QTY,
+const char *const kOrderLinesSql = R"(SELECT A.ITEM_CODE, B.ITEM_NAME, B.ITEM_STANDARD1, A.QTY,
   (SELECT MAX(U.DETAIL_NAME) FROM ZX010MS U WHERE U.HEAD = 'Z0025' AND U.DETAIL = B.GUMAE_UNIT) GUMAE_UNIT_NM,
   A.COST_AMT, A.AMT, A.REMARK, A.TAX_GUBUN,
   CASE A.TAX_GUBUN WHEN '1' THEN '1: 과  세' WHEN '2' THEN '2: 비과세' ELSE '' END TAX_GUBUN_NM, A.TAX_AMT, A.SUM_AMT
 FROM OB010DT A JOIN OX010MS B ON B.ITEM_CODE = A.ITEM_CODE
 WHERE A.ORDE_DATE = :ORDE_DATE AND A.C_CODE = :C_CODE AND A.ORDE_NUM = :ORDE_NUM
 ORDER BY A.ORDE_SEQ)";
-} // namespace
 
 void loadOrderLines(widgets::RecordSet &lines, const widgets::RecordSet &orders)
 {
     const bool any = orders.currentRow() >= 0;
     auto key = [&](const char *field) { return any ? orders.text(QLatin1String(field)) : QString(); };
-    OpenRecords(lines, ScreenConnection(), QString::fromUtf8(kOrderLines),
+    OpenRecords(lines, ScreenConnection(), QString::fromUtf8(kOrderLinesSql),
                 {{QStringLiteral("ORDE_DATE"), key("ORDE_DATE")},
                  {QStringLiteral("C_CODE"), key("C_CODE")},
                  {QStringLiteral("ORDE_NUM"), key("ORDE_NUM")}});
 }
 
-widgets::DataGrid *orderLineGrid(QWidget *parent, widgets::RecordSet *lines, const QString &remarkTitle)
+QVector<widgets::GridColumn> orderLineColumns(const QString &remarkTitle)
 {
-    auto *grid = new widgets::DataGrid(parent);
-    grid->setObjectName(QStringLiteral("rgdOB010DT"));
-    grid->setRecordSet(lines);
-    grid->setReadOnly(true);
-    grid->setColumns({
+    return {
         // field             title           width  format
         {"ITEM_CODE",       "",               0},
         {"ITEM_NAME",       "품 목 명",      180},
@@ -84,7 +78,16 @@ widgets::DataGrid *orderLineGrid(QWidget *parent, widgets::RecordSet *lines, con
         {"COST_AMT",        "단  가",         90,   "#,##0.0000"},
         {"AMT",             "금  액",         90,   "#,##0"},
         {"REMARK",          remarkTitle,     160},
-    });
+    };
+}
+
+widgets::DataGrid *orderLineGrid(QWidget *parent, widgets::RecordSet *lines, const QString &remarkTitle)
+{
+    auto *grid = new widgets::DataGrid(parent);
+    grid->setObjectName(QStringLiteral("rgdOB010DT"));
+    grid->setRecordSet(lines);
+    grid->setReadOnly(true);
+    grid->setColumns(orderLineColumns(remarkTitle));
     grid->setFooterCount(1);
     grid->setFooterTitle(0, QStringLiteral("갯수"));
     return grid;

@@ -2,7 +2,10 @@
 // What the order screens share: the supplier list, the status names of an
 // order, the date boxes' leaving rule and the small layout helpers.
 
+#include "widgets/GridColumn.h"
+
 #include <QString>
+#include <QVector>
 
 class QGridLayout;
 class QLabel;
@@ -28,6 +31,11 @@ void checkDateOnExit(widgets::MaskEdit *edit);
 
 // Today's date of the server in a date box.
 void setToday(widgets::MaskEdit *edit, const QString &today);
+
+// The lines of one order (:ORDE_DATE, :C_CODE, :ORDE_NUM) as the order line
+// grid shows them, and that grid's columns.
+extern const char *const kOrderLinesSql;
+QVector<widgets::GridColumn> orderLineColumns(const QString &remarkTitle);
 
 // The read-only grid of an order's lines (confirmation and order form list):
 // item, standard, quantity, unit, price, amount, remark (titled as the
