@@ -2,7 +2,7 @@
 // columns, a search fills the master grid, the detail grid follows the
 // master's current row, footers count and sum, "엑셀" exports the master
 // grid, print and preview reach the printer dialog and the preview window,
-// and a failing printout is shown, not thrown.
+// and a failing detail or printout is shown, not thrown.
 
 #include "export/BiffReader.h"
 #include "framework/ExcelExport.h"
@@ -17,6 +17,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QToolButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -152,6 +153,28 @@ private Q_SLOTS:
         QCOMPARE(s.currentClass(), QStringLiteral("Z91"));
         QCOMPARE(s.detailRows(), 2);
         QCOMPARE(s.form.detailRecords()->value(1, QStringLiteral("ITEM_NAME")).toString(), QStringLiteral("시험품목 나"));
+    }
+
+    // A move in the master list whose detail cannot be read: the standard
+    // error display, and the list stays usable.
+    void failingDetailIsShown()
+    {
+        TestSession session;
+        DialogRecorder dialogs;
+        addFixture(session);
+        Screen s;
+        s.search(QStringLiteral("Z9"));
+        // Run as they are: the server does not prepare table changes.
+        QSqlQuery ddl(session.conn().handle());
+        QVERIFY(ddl.exec(QStringLiteral("ALTER TABLE OX010MS RENAME TO OX010MS_GONE")));
+        QTest::mouseClick(s.field<QToolButton>("sbtNext"), Qt::LeftButton);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages.at(0).kind, MessageKind::Error);
+        QCOMPARE(s.currentClass(), QStringLiteral("Z92"));
+        QVERIFY(ddl.exec(QStringLiteral("ALTER TABLE OX010MS_GONE RENAME TO OX010MS")));
+        QTest::mouseClick(s.field<QToolButton>("sbtPrior"), Qt::LeftButton);
+        QCOMPARE(s.detailRows(), 2);
+        QCOMPARE(dialogs.messages.size(), 1);
     }
 
     void emptyResult()
