@@ -63,7 +63,7 @@ ListScreen::ListScreen(const QString &programId, ListScreenSpec spec, QWidget *p
 
 void ListScreen::buildSearchPanel()
 {
-    const QString today = m_spec.search.isEmpty() ? QString() : GetSystemDate();
+    QString today;   // the server's, read once for all date fields
     int at = 0;
     for (const ListSearchField &f : std::as_const(m_spec.search)) {
         QLineEdit *edit = f.kind == ListSearchField::Date ? new widgets::MaskEdit(panSearch) : new QLineEdit(panSearch);
@@ -75,8 +75,11 @@ void ListScreen::buildSearchPanel()
         else if (f.kind == ListSearchField::Date)
             edit->setFixedWidth(90);
         edit->setReadOnly(f.readOnly);
-        if (auto *date = qobject_cast<widgets::MaskEdit *>(edit))
+        if (auto *date = qobject_cast<widgets::MaskEdit *>(edit)) {
+            if (today.isEmpty())
+                today = GetSystemDate();
             date->setPlainText(today);
+        }
         if (!f.label.isEmpty()) {
             auto *label = new QLabel(f.label, panSearch);
             label->setBuddy(edit);
