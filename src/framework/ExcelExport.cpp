@@ -19,6 +19,7 @@
 #include <cstring>
 #include <iconv.h>
 #include <stdexcept>
+#include <xlsxwriter.h>
 
 namespace excel {
 namespace {
@@ -83,10 +84,18 @@ private:
     iconv_t m_cd;
 };
 
-// The record stream, gathered in chunks so that a large list costs few writes.
-class SheetWriter {
+// Where the cells of a sheet go, row after row.
+class CellSink {
 public:
-    explicit SheetWriter(QIODevice &out) : m_out(out) { m_buf.reserve(kChunk + 256); }
+    virtual ~CellSink() = default;
+    virtual void text(int row, int col, const QString &value) = 0;
+    virtual void number(int row, int col, double value) = 0;
+};
+
+// The .xls record stream, gathered in chunks so that a large list costs few writes.
+class BiffSheet final : public CellSink {
+public:
+    explicit BiffSheet(QIODevice &out) : m_out(out) { m_buf.reserve(kChunk + 256); }
 
     void begin()
     {
@@ -99,7 +108,7 @@ public:
         put16(949);
     }
 
-    void text(int row, int col, const QString &value)
+    void text(int row, int col, const QString &value) override
     {
         m_codec.encode(value, m_bytes);
         // The record length is 16 bits; cut a longer text before a whole
@@ -124,7 +133,7 @@ public:
         maybeFlush();
     }
 
-    void number(int row, int col, double value)
+    void number(int row, int col, double value) override
     {
         header(0x0203, 14);
         put16(quint16(row));
@@ -174,6 +183,66 @@ private:
     Cp949Encoder m_codec;
 };
 
+// An .xlsx workbook of one sheet. In constant-memory mode each row goes to
+// a temporary file once the next row begins, so rows come in order and the
+// memory does not grow with the list.
+class XlsxSheet final : public CellSink {
+public:
+    explicit XlsxSheet(const QString &path) : m_path(QFile::encodeName(path))
+    {
+        lxw_workbook_options options{};
+        options.constant_memory = LXW_TRUE;
+        m_book = workbook_new_opt(m_path.constData(), &options);
+        if (!m_book)
+            throw std::runtime_error("cannot create the workbook");
+        m_sheet = workbook_add_worksheet(m_book, nullptr);
+        if (!m_sheet)
+            throw std::runtime_error("cannot add the worksheet");
+    }
+    ~XlsxSheet() override
+    {
+        if (m_book)
+            workbook_close(m_book);   // after a failure: what was written stays
+    }
+    XlsxSheet(const XlsxSheet &) = delete;
+    XlsxSheet &operator=(const XlsxSheet &) = delete;
+
+    void text(int row, int col, const QString &value) override
+    {
+        if (value.isEmpty())
+            return;
+        // A cell holds at most 32,767 characters; cut before a whole one.
+        constexpr qsizetype maxChars = 32767;
+        qsizetype length = qMin(value.size(), maxChars);
+        if (length < value.size() && value.at(length - 1).isHighSurrogate())
+            --length;
+        check(worksheet_write_string(m_sheet, lxw_row_t(row), lxw_col_t(col), value.left(length).toUtf8().constData(),
+                                     nullptr));
+    }
+
+    void number(int row, int col, double value) override
+    {
+        check(worksheet_write_number(m_sheet, lxw_row_t(row), lxw_col_t(col), value, nullptr));
+    }
+
+    void finish()
+    {
+        lxw_workbook *book = std::exchange(m_book, nullptr);
+        check(workbook_close(book));
+    }
+
+private:
+    static void check(lxw_error error)
+    {
+        if (error != LXW_NO_ERROR)
+            throw std::runtime_error(lxw_strerror(error));
+    }
+
+    QByteArray m_path;
+    lxw_workbook *m_book = nullptr;
+    lxw_worksheet *m_sheet = nullptr;
+};
+
 constexpr int kTitleRow = 0;
 constexpr int kHeadingRow = 2;
 constexpr int kFirstDataRow = 3;
@@ -193,9 +262,17 @@ QVector<int> shownColumns(const widgets::GridBase &grid)
     return shown;
 }
 
+QStringList titlesOf(const widgets::GridBase &grid, const QVector<int> &cols)
+{
+    QStringList titles;
+    for (int col : cols)
+        titles.append(grid.column(col).title);
+    return titles;
+}
+
 // A field's cell as the data-bound grid and the record set write it: number
 // fields as numbers (an empty one as 0), all others as their display text.
-void fieldCell(SheetWriter &w, int sheetRow, int sheetCol, const widgets::RecordSet &records, int row, int field)
+void fieldCell(CellSink &w, int sheetRow, int sheetCol, const widgets::RecordSet &records, int row, int field)
 {
     if (field < 0)
         w.text(sheetRow, sheetCol, QString());
@@ -205,7 +282,89 @@ void fieldCell(SheetWriter &w, int sheetRow, int sheetCol, const widgets::Record
         w.text(sheetRow, sheetCol, records.displayText(row, field));
 }
 
-int limitedRows(int rows) { return qMin(rows, kMaxDataRows); }
+// A list as its sheet shows it: the headings and, row by row, the cells.
+struct SheetSource {
+    QStringList headings;
+    int rows = 0;
+    std::function<void(CellSink &, int sheetRow, int row)> writeRow;
+};
+
+SheetSource sourceOf(const widgets::RecordSet &records, const QVector<int> &fields, QStringList headings)
+{
+    return {std::move(headings), records.recordCount(), [&records, fields](CellSink &w, int sheetRow, int row) {
+                for (int c = 0; c < fields.size(); ++c)
+                    fieldCell(w, sheetRow, c, records, row, fields.at(c));
+            }};
+}
+
+SheetSource sourceOf(const widgets::DataGrid &grid)
+{
+    const QVector<int> cols = shownColumns(grid);
+    const widgets::RecordSet *records = grid.recordSet();
+    if (!records)
+        return {titlesOf(grid, cols), 0, {}};
+    QVector<int> fields;
+    for (int col : cols)
+        fields.append(records->fieldIndex(grid.column(col).field));
+    return sourceOf(*records, fields, titlesOf(grid, cols));
+}
+
+SheetSource sourceOf(const widgets::RecordSet &records)
+{
+    QVector<int> fields;
+    QStringList names;
+    for (int f = 0; f < records.fieldCount(); ++f) {
+        fields.append(f);
+        names.append(records.field(f).name);
+    }
+    return sourceOf(records, fields, names);
+}
+
+SheetSource sourceOf(const widgets::PlainGrid &grid)
+{
+    const QVector<int> cols = shownColumns(grid);
+    // The program fills these cells with text: whatever reads as a number,
+    // thousands separators and all, goes out as one.
+    return {titlesOf(grid, cols), grid.rowCount(), [&grid, cols](CellSink &w, int sheetRow, int row) {
+                for (int c = 0; c < cols.size(); ++c) {
+                    const QString text = grid.cells(cols.at(c), row);
+                    bool isNumber = false;
+                    widgets::parseNumber(text, &isNumber);
+                    if (isNumber)
+                        w.number(sheetRow, c, grid.cellNumber(cols.at(c), row));
+                    else
+                        w.text(sheetRow, c, text);
+                }
+            }};
+}
+
+int writeCells(CellSink &w, const QString &title, const SheetSource &source, int maxRows)
+{
+    w.text(kTitleRow, 0, title);
+    for (int c = 0; c < source.headings.size(); ++c)
+        w.text(kHeadingRow, c, source.headings.at(c));
+    const int rows = qMin(source.rows, maxRows);
+    for (int r = 0; r < rows; ++r)
+        source.writeRow(w, kFirstDataRow + r, r);
+    return rows;
+}
+
+int writeXls(QIODevice &out, const QString &title, const SheetSource &source)
+{
+    BiffSheet w(out);
+    w.begin();
+    const int rows = writeCells(w, title, source, kMaxDataRows);
+    w.finish();
+    return rows;
+}
+
+int writeXlsxFile(const QString &path, const QString &title, const SheetSource &source)
+{
+    XlsxSheet w(path);
+    const int rows = writeCells(w, title, source, kMaxXlsxDataRows);
+    w.finish();
+    return rows;
+}
 
 FileOpener &opener()
 {
@@ -215,15 +374,23 @@ FileOpener &opener()
 
 } // namespace
 
-QString withXlsExtension(const QString &fileName)
+int maxDataRows(Format format) { return format == Format::Xlsx ? kMaxXlsxDataRows : kMaxDataRows; }
+
+Format formatOf(const QString &fileName)
 {
+    return fileName.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive) ? Format::Xlsx : Format::Xls;
+}
+
+QString withExtension(const QString &fileName, Format format)
+{
+    const QString wanted = format == Format::Xlsx ? QStringLiteral(".xlsx") : QStringLiteral(".xls");
     const qsizetype slash = qMax(fileName.lastIndexOf(u'/'), fileName.lastIndexOf(u'\\'));
     const qsizetype dot = fileName.lastIndexOf(u'.');
     const QString base = dot > slash ? fileName.left(dot) : fileName;
     const QString ext = dot > slash ? fileName.mid(dot) : QString();
-    if (ext.toLower() == u".xls")
+    if (ext.compare(wanted, Qt::CaseInsensitive) == 0)
         return fileName;
-    return base + QStringLiteral(".xls");
+    return base + wanted;
 }
 
 QString sheetTitle(const QString &caption, const QString &subtitle)
@@ -244,68 +411,32 @@ QString screenCaption(const TfrmZZI000 *screen)
 
 int writeSheet(QIODevice &out, const QString &title, const widgets::DataGrid &grid)
 {
-    SheetWriter w(out);
-    w.begin();
-    w.text(kTitleRow, 0, title);
-    const QVector<int> cols = shownColumns(grid);
-    for (int c = 0; c < cols.size(); ++c)
-        w.text(kHeadingRow, c, grid.column(cols.at(c)).title);
-    int rows = 0;
-    if (const widgets::RecordSet *records = grid.recordSet()) {
-        QVector<int> fields;
-        for (int col : cols)
-            fields.append(records->fieldIndex(grid.column(col).field));
-        rows = limitedRows(records->recordCount());
-        for (int r = 0; r < rows; ++r) {
-            for (int c = 0; c < fields.size(); ++c)
-                fieldCell(w, kFirstDataRow + r, c, *records, r, fields.at(c));
-        }
-    }
-    w.finish();
-    return rows;
+    return writeXls(out, title, sourceOf(grid));
 }
 
 int writeSheet(QIODevice &out, const QString &title, const widgets::PlainGrid &grid)
 {
-    SheetWriter w(out);
-    w.begin();
-    w.text(kTitleRow, 0, title);
-    const QVector<int> cols = shownColumns(grid);
-    for (int c = 0; c < cols.size(); ++c)
-        w.text(kHeadingRow, c, grid.column(cols.at(c)).title);
-    // The program fills these cells with text: whatever reads as a number,
-    // thousands separators and all, goes out as one.
-    const int rows = limitedRows(grid.rowCount());
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < cols.size(); ++c) {
-            const QString text = grid.cells(cols.at(c), r);
-            bool isNumber = false;
-            widgets::parseNumber(text, &isNumber);
-            if (isNumber)
-                w.number(kFirstDataRow + r, c, grid.cellNumber(cols.at(c), r));
-            else
-                w.text(kFirstDataRow + r, c, text);
-        }
-    }
-    w.finish();
-    return rows;
+    return writeXls(out, title, sourceOf(grid));
 }
 
 int writeSheet(QIODevice &out, const QString &title, const widgets::RecordSet &records)
 {
-    SheetWriter w(out);
-    w.begin();
-    w.text(kTitleRow, 0, title);
-    const int fields = records.fieldCount();
-    for (int f = 0; f < fields; ++f)
-        w.text(kHeadingRow, f, records.field(f).name);
-    const int rows = limitedRows(records.recordCount());
-    for (int r = 0; r < rows; ++r) {
-        for (int f = 0; f < fields; ++f)
-            fieldCell(w, kFirstDataRow + r, f, records, r, f);
-    }
-    w.finish();
-    return rows;
+    return writeXls(out, title, sourceOf(records));
+}
+
+int writeXlsx(const QString &path, const QString &title, const widgets::DataGrid &grid)
+{
+    return writeXlsxFile(path, title, sourceOf(grid));
+}
+
+int writeXlsx(const QString &path, const QString &title, const widgets::PlainGrid &grid)
+{
+    return writeXlsxFile(path, title, sourceOf(grid));
+}
+
+int writeXlsx(const QString &path, const QString &title, const widgets::RecordSet &records)
+{
+    return writeXlsxFile(path, title, sourceOf(records));
 }
 
 FileOpener setFileOpener(FileOpener opener)
@@ -342,20 +473,52 @@ bool hasData(const widgets::RecordSet *records, TfrmZZI000 *screen)
     return false;
 }
 
-// The dialogs around writing: file name, overwrite question, the write
-// itself, the error box and the offer to open the file.
-bool exportWith(TfrmZZI000 *screen, const QString &subtitle,
-                const std::function<void(QIODevice &, const QString &)> &write)
+// A list longer than an .xls sheet holds: say so and offer .xlsx. True
+// when the user takes it.
+bool takesXlsx(int rows)
+{
+    const QString all = widgets::formatNumber(rows, QStringLiteral("#,##0"));
+    const QString fits = widgets::formatNumber(excel::kMaxDataRows, QStringLiteral("#,##0"));
+    return dialogs().message(MessageKind::Question, QStringLiteral("Excel"),
+                             QStringLiteral("조회된 자료 ") + all + QStringLiteral("건은 .xls 파일에 다 들어가지 않습니다(최대 ")
+                                 + fits + QStringLiteral("건).\n\n.xlsx 파일로 저장할까요?\n(아니오: 앞의 ") + fits
+                                 + QStringLiteral("건만 .xls 파일로 저장합니다.)"));
+}
+
+int writeFile(const QString &fileName, excel::Format format, const QString &title, const excel::SheetSource &source)
+{
+    if (format == excel::Format::Xlsx)
+        return excel::writeXlsxFile(fileName, title, source);
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw std::runtime_error(file.errorString().toStdString());
+    const int rows = excel::writeXls(file, title, source);
+    if (!file.flush())
+        throw std::runtime_error(file.errorString().toStdString());
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        throw std::runtime_error(file.errorString().toStdString());
+    return rows;
+}
+
+// The dialogs around writing: file name and format, the offer of .xlsx for
+// a long list, the overwrite question, the write itself, the error box and
+// the offer to open the file.
+bool exportWith(TfrmZZI000 *screen, const QString &subtitle, const excel::SheetSource &source)
 {
     QString proposed = screen ? screen->statusText(0) : QString();
     if (proposed.isEmpty())
         proposed = QStringLiteral("Temp");
-    QString fileName = dialogs().saveFileName(screen, QString(), proposed, QStringLiteral("Excel 파일(*.xls)"));
+    QString fileName = dialogs().saveFileName(screen, QString(), proposed,
+                                              QStringLiteral("Excel 파일(*.xls);;Excel 통합 문서(*.xlsx)"));
     if (fileName.isEmpty()) {
         showStatus(screen, QStringLiteral("저장할 파일 이름을 지정하지 않았습니다."));
         return false;
     }
-    fileName = excel::withXlsExtension(fileName);
+    excel::Format format = excel::formatOf(fileName);
+    if (format == excel::Format::Xls && source.rows > excel::kMaxDataRows && takesXlsx(source.rows))
+        format = excel::Format::Xlsx;
+    fileName = excel::withExtension(fileName, format);
     const QString shownName = QDir::toNativeSeparators(fileName);
     if (QFileInfo::exists(fileName)
         && !dialogs().message(MessageKind::Question, QStringLiteral("덮어쓰기"),
@@ -363,21 +526,18 @@ bool exportWith(TfrmZZI000 *screen, const QString &subtitle,
                                   + QStringLiteral(") 입니다.\n\n새 내용으로 덮어쓸까요?")))
         return false;
 
+    int written = 0;
     try {
-        QFile file(fileName);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw std::runtime_error(file.errorString().toStdString());
-        write(file, excel::sheetTitle(excel::screenCaption(screen), subtitle));
-        if (!file.flush())
-            throw std::runtime_error(file.errorString().toStdString());
-        file.close();
-        if (file.error() != QFileDevice::NoError)
-            throw std::runtime_error(file.errorString().toStdString());
+        written = writeFile(fileName, format, excel::sheetTitle(excel::screenCaption(screen), subtitle), source);
     } catch (const std::exception &) {
         // What was written so far stays on the disk.
         dialogs().message(MessageKind::Error, QStringLiteral("저장오류"), QStringLiteral("Excel 파일로 저장할 수 없습니다."));
         return false;
     }
+    if (written < source.rows)
+        showStatus(screen, QStringLiteral("전체 ") + widgets::formatNumber(source.rows, QStringLiteral("#,##0"))
+                               + QStringLiteral("건 중 앞의 ") + widgets::formatNumber(written, QStringLiteral("#,##0"))
+                               + QStringLiteral("건만 저장했습니다."));
 
     if (dialogs().message(MessageKind::Question, QStringLiteral("Excel"),
                           QStringLiteral("저장한 파일(") + shownName + QStringLiteral(")을 Excel로 불러 올까요?"))) {
@@ -397,9 +557,7 @@ bool ExportGridToExcel(const widgets::DataGrid *grid, const QString &subtitle, T
         screen = screenOf(grid);
     if (!grid || !hasData(grid->recordSet(), screen))
         return false;
-    return exportWith(screen, subtitle, [grid](QIODevice &out, const QString &title) {
-        excel::writeSheet(out, title, *grid);
-    });
+    return exportWith(screen, subtitle, excel::sourceOf(*grid));
 }
 
 bool ExportGridToExcel(const widgets::PlainGrid *grid, const QString &subtitle, TfrmZZI000 *screen)
@@ -408,9 +566,7 @@ bool ExportGridToExcel(const widgets::PlainGrid *grid, const QString &subtitle, 
         screen = screenOf(grid);
     if (!grid)
         return false;
-    return exportWith(screen, subtitle, [grid](QIODevice &out, const QString &title) {
-        excel::writeSheet(out, title, *grid);
-    });
+    return exportWith(screen, subtitle, excel::sourceOf(*grid));
 }
 
 bool ExportGridToExcel(const widgets::RecordSet *records, const QString &subtitle, TfrmZZI000 *screen)
@@ -419,7 +575,5 @@ bool ExportGridToExcel(const widgets::RecordSet *records, const QString &subtitl
         screen = screenOf(records);
     if (!hasData(records, screen))
         return false;
-    return exportWith(screen, subtitle, [records](QIODevice &out, const QString &title) {
-        excel::writeSheet(out, title, *records);
-    });
+    return exportWith(screen, subtitle, excel::sourceOf(*records));
 }

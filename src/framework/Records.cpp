@@ -9,6 +9,11 @@ int OpenRecords(widgets::RecordSet &records, db::Connection &conn, const QString
     for (const auto &p : params)
         q.bind(p.first, p.second);
     q.exec();
+    return LoadRecords(records, q);
+}
+
+int LoadRecords(widgets::RecordSet &records, db::Query &q)
+{
     const QStringList columns = q.columns();
     QVector<widgets::Field> fields;
     QVector<bool> numeric;

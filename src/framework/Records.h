@@ -13,6 +13,10 @@ using Params = QList<QPair<QString, QString>>;
 // columns, numbers as numbers); returns the row count.
 int OpenRecords(widgets::RecordSet &records, db::Connection &conn, const QString &sql, const Params &params = {});
 
+// Loads the rows of the run statement `query` into `records` as OpenRecords
+// does; returns the row count.
+int LoadRecords(widgets::RecordSet &records, db::Query &query);
+
 // Binds every parameter of `query` that `extra` does not name from the
 // current record of `records`; the audit parameters U_EMP_NO and U_IP come
 // from the start-up values.

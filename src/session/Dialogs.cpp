@@ -4,9 +4,22 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QMessageBox>
 
 namespace {
+
+// A name typed without an extension takes the one of the chosen filter
+// ("Excel 통합 문서(*.xlsx)" → ".xlsx"), so that the choice of format counts.
+QString withFilterSuffix(const QString &fileName, const QString &filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*(\\.[^ ;)]+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    if (fileName.isEmpty() || !QFileInfo(fileName).suffix().isEmpty() || !match.hasMatch())
+        return fileName;
+    return fileName + match.captured(1);
+}
 
 class RealDialogs final : public DialogResponder {
 public:
@@ -30,8 +43,10 @@ public:
     QString saveFileName(QWidget *parent, const QString &caption, const QString &fileName,
                          const QString &filter) override
     {
-        return QFileDialog::getSaveFileName(parent, caption, fileName, filter, nullptr,
-                                            QFileDialog::DontConfirmOverwrite);
+        QString chosenFilter;
+        const QString chosen = QFileDialog::getSaveFileName(parent, caption, fileName, filter, &chosenFilter,
+                                                            QFileDialog::DontConfirmOverwrite);
+        return withFilterSuffix(chosen, chosenFilter);
     }
     int execDialog(QDialog *dialog) override { return dialog->exec(); }
 };

@@ -99,6 +99,8 @@ private Q_SLOTS:
     void nothingToExport();
     void overwriteDeclinedKeepsTheOldFile();
     void writeErrors();
+    void longListOffersXlsx();
+    void xlsxChosenInTheDialog();
     void excelButtonOfTheController();
 
 private:
@@ -309,7 +311,7 @@ void TestExport::extension()
 {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
-    QCOMPARE(excel::withXlsExtension(chosen), written);
+    QCOMPARE(excel::withExtension(chosen, excel::Format::Xls), written);
 }
 
 // Dialog, extension rule, open question and the opener, on a plain grid
@@ -327,7 +329,7 @@ void TestExport::saveDialogAndQuestions()
     QVERIFY(ExportGridToExcel(screen.grid, QString()));
 
     QCOMPARE(dialogs.proposed, QStringLiteral("ZZT020"));
-    QCOMPARE(dialogs.offeredFilter, QStringLiteral("Excel 파일(*.xls)"));
+    QCOMPARE(dialogs.offeredFilter, QStringLiteral("Excel 파일(*.xls);;Excel 통합 문서(*.xlsx)"));
     QVERIFY(!QFile::exists(chosen));
     const biff::Sheet sheet = biff::read(written);
     QVERIFY2(sheet.error.isEmpty(), qPrintable(sheet.error));
@@ -427,6 +429,83 @@ void TestExport::writeErrors()
         QCOMPARE(dialogs.messages[i].text, QStringLiteral("Excel 파일로 저장할 수 없습니다."));
     }
     QVERIFY(opened.isEmpty());
+}
+
+// A list longer than an .xls sheet: the user is told and offered .xlsx; Yes
+// writes the whole list as .xlsx, No the rows that fit into the .xls file,
+// and the status bar says how many were left out.
+void TestExport::longListOffersXlsx()
+{
+    QTemporaryDir dir;
+    Recorder dialogs;
+    Screen screen;
+    RecordSet records(&screen);
+    records.setFields({{"N", FieldKind::Number, "#,##0"}});
+    records.beginLoad();
+    for (int i = 0; i < excel::kMaxDataRows + 2; ++i)
+        records.appendRow({double(i)});
+    records.endLoad();
+    const QString offer = QStringLiteral("조회된 자료 65,535건은 .xls 파일에 다 들어가지 않습니다(최대 65,533건).\n\n"
+                                         ".xlsx 파일로 저장할까요?\n(아니오: 앞의 65,533건만 .xls 파일로 저장합니다.)");
+
+    dialogs.fileNames.enqueue(dir.filePath(QStringLiteral("long.xls")));
+    dialogs.answerYes();
+    QVERIFY(ExportGridToExcel(&records, QString()));
+    QCOMPARE(dialogs.messages.at(0).text, offer);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("long.xls"))));
+    QVERIFY(fileBytes(dir.filePath(QStringLiteral("long.xlsx"))).startsWith("PK\x03\x04"));
+    QCOMPARE(opened, QStringList());
+    QCOMPARE(screen.statusText(1), QString());
+
+    dialogs.clear();
+    dialogs.fileNames.enqueue(dir.filePath(QStringLiteral("cut.txt")));
+    dialogs.answerNo(2);   // .xls after all, and do not open it
+    QVERIFY(ExportGridToExcel(&records, QString()));
+    QCOMPARE(dialogs.messages.at(0).text, offer);
+    const biff::Sheet sheet = biff::read(dir.filePath(QStringLiteral("cut.xls")));
+    QVERIFY2(sheet.error.isEmpty(), qPrintable(sheet.error));
+    QCOMPARE(sheet.maxRow(), 65535);
+    QCOMPARE(sheet.cell(65535, 0).number, double(excel::kMaxDataRows - 1));
+    QCOMPARE(screen.statusText(1), QStringLiteral("전체 65,535건 중 앞의 65,533건만 저장했습니다."));
+
+    // A list that fits asks nothing about the format.
+    records.removeRows(0, 2);
+    dialogs.clear();
+    dialogs.fileNames.enqueue(dir.filePath(QStringLiteral("fits.xls")));
+    QVERIFY(ExportGridToExcel(&records, QString()));
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages.at(0).caption, QStringLiteral("Excel"));
+    QVERIFY(dialogs.messages.at(0).text.startsWith(QStringLiteral("저장한 파일(")));
+    QCOMPARE(biff::read(dir.filePath(QStringLiteral("fits.xls"))).maxRow(), 65535);
+}
+
+// .xlsx chosen in the dialog (any case) is written as .xlsx, with the same
+// overwrite question; a file that cannot be created gives the error box.
+void TestExport::xlsxChosenInTheDialog()
+{
+    QTemporaryDir dir;
+    Recorder dialogs;
+    Screen screen;
+    screen.grid->setColumns({{"CODE", "코드", 60}});
+    const QString path = dir.filePath(QStringLiteral("list.XLSX"));
+    dialogs.fileNames.enqueue(path);
+    dialogs.answerYes();
+    QVERIFY(ExportGridToExcel(screen.grid, QString()));
+    QVERIFY(fileBytes(path).startsWith("PK\x03\x04"));
+    QCOMPARE(opened, QStringList{path});
+
+    dialogs.clear();
+    dialogs.fileNames.enqueue(path);
+    dialogs.answerNo();
+    QVERIFY(!ExportGridToExcel(screen.grid, QString()));
+    QCOMPARE(dialogs.messages.at(0).caption, QStringLiteral("덮어쓰기"));
+
+    dialogs.clear();
+    dialogs.fileNames.enqueue(dir.filePath(QStringLiteral("missing/list.xlsx")));
+    QVERIFY(!ExportGridToExcel(screen.grid, QString()));
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages.at(0).caption, QStringLiteral("저장오류"));
+    QCOMPARE(dialogs.messages.at(0).text, QStringLiteral("Excel 파일로 저장할 수 없습니다."));
 }
 
 // "엑셀" of the controller exports the screen's list grid with its subtitle;

@@ -1,6 +1,7 @@
-// An exported file as an office suite reads it: converted to CSV by
-// LibreOffice (text cells quoted, number cells bare), Korean legible and
-// numbers as numbers.
+// An exported file, .xls and .xlsx, as an office suite reads it: converted
+// to CSV by LibreOffice (text cells quoted, number cells bare), Korean
+// legible and numbers as numbers; a list longer than an .xls sheet whole in
+// the .xlsx file.
 
 #include "framework/ExcelExport.h"
 #include "support/DialogRecorder.h"
@@ -138,13 +139,6 @@ private Q_SLOTS:
         plain.setCells(1, 0, QStringLiteral("가나다"));
         plain.setCells(2, 0, QStringLiteral("1,234.5"));
 
-        dialogs.fileNames << dir.filePath(QStringLiteral("bound.xls")) << dir.filePath(QStringLiteral("plain.xls"));
-        QVERIFY(ExportGridToExcel(&bound, QStringLiteral("품목 리스트")));
-        QVERIFY(ExportGridToExcel(&plain, QString()));
-
-        QString failure;
-        const CsvRows b = convert(dir.filePath(QStringLiteral("bound.xls")), dir.path(), &failure);
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
         const CsvRows expectedBound{
             {txt("품목 리스트"), {}, {}, {}, {}},   // no screen: the subtitle alone
             {{}, {}, {}, {}, {}},
@@ -152,16 +146,49 @@ private Q_SLOTS:
             {txt("00012"), txt("배추 (국산)"), txt("2004-03-01"), num("12.5"), num("1234567")},
             {txt("00013"), txt("똠얌 소스, \"특\""), txt("2004-03-02"), num("3"), num("0")},
         };
-        QVERIFY2(b == expectedBound, qPrintable(dump(b)));
-
-        const CsvRows p = convert(dir.filePath(QStringLiteral("plain.xls")), dir.path(), &failure);
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
         // Whatever reads as a number in a plain grid becomes one, codes included.
         const CsvRows expectedPlain{
             {txt("코드"), txt("이름"), txt("수량")},
             {num("12"), txt("가나다"), num("1234.5")},
         };
-        QVERIFY2(p.size() == 4 && p.mid(2) == expectedPlain, qPrintable(dump(p)));
+        for (const QString ext : {QStringLiteral(".xls"), QStringLiteral(".xlsx")}) {
+            const QString boundFile = dir.filePath(QStringLiteral("bound") + ext);
+            const QString plainFile = dir.filePath(QStringLiteral("plain") + ext);
+            dialogs.fileNames << boundFile << plainFile;
+            QVERIFY(ExportGridToExcel(&bound, QStringLiteral("품목 리스트")));
+            QVERIFY(ExportGridToExcel(&plain, QString()));
+
+            QString failure;
+            const CsvRows b = convert(boundFile, dir.path(), &failure);
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+            QVERIFY2(b == expectedBound, qPrintable(ext + u'\n' + dump(b)));
+            const CsvRows p = convert(plainFile, dir.path(), &failure);
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+            QVERIFY2(p.size() == 4 && p.mid(2) == expectedPlain, qPrintable(ext + u'\n' + dump(p)));
+        }
+    }
+
+    void longListWholeInXlsx()
+    {
+        QTemporaryDir dir;
+        DialogRecorder dialogs;
+        RecordSet records;
+        records.setFields({{"NO", FieldKind::Number, "#,##0"}, {"NAME"}});
+        const int rows = excel::kMaxDataRows + 1000;
+        records.beginLoad(rows);
+        for (int i = 1; i <= rows; ++i)
+            records.appendRow({double(i), QStringLiteral("행 %1").arg(i)});
+        records.endLoad();
+        dialogs.fileNames << dir.filePath(QStringLiteral("long.xls"));
+        dialogs.answerYes();   // take .xlsx
+        QVERIFY(ExportGridToExcel(&records, QString()));
+
+        QString failure;
+        const CsvRows csv = convert(dir.filePath(QStringLiteral("long.xlsx")), dir.path(), &failure);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QCOMPARE(csv.size(), rows + 3);
+        QCOMPARE(csv.at(3), (QList<CsvCell>{num("1"), txt("행 1")}));
+        QCOMPARE(csv.last(), (QList<CsvCell>{num(QString::number(rows)), txt(QStringLiteral("행 %1").arg(rows))}));
     }
 };
 

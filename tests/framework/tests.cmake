@@ -4,3 +4,4 @@ purchasing_add_test(tst_texthelpers ${CMAKE_CURRENT_LIST_DIR}/tst_texthelpers.cp
 purchasing_add_db_test(tst_checks ${CMAKE_CURRENT_LIST_DIR}/tst_checks.cpp)
 purchasing_add_db_test(tst_lookup ${CMAKE_CURRENT_LIST_DIR}/tst_lookup.cpp)
 purchasing_add_db_test(tst_documents ${CMAKE_CURRENT_LIST_DIR}/tst_documents.cpp)
+purchasing_add_db_test(tst_listscreen ${CMAKE_CURRENT_LIST_DIR}/tst_listscreen.cpp)

@@ -29,23 +29,21 @@ WHERE A.ORDE_DATE = :ORDE_DATE AND A.C_CODE = :C_CODE AND A.ORDE_NUM = :ORDE_NUM
 ORDER BY A.ORDE_SEQ)";
 } // namespace
 
+QString orderLinesSql() { return QString::fromUtf8(kOrderLines).arg(sql::UnitName(QStringLiteral("B.GUMAE_UNIT"))); }
+
 void loadOrderLines(widgets::RecordSet &lines, const widgets::RecordSet &orders)
 {
     const bool any = orders.currentRow() >= 0;
     auto key = [&](const char *field) { return any ? orders.text(QLatin1String(field)) : QString(); };
-    OpenRecords(lines, ScreenConnection(), QString::fromUtf8(kOrderLines).arg(sql::UnitName(QStringLiteral("B.GUMAE_UNIT"))),
+    OpenRecords(lines, ScreenConnection(), orderLinesSql(),
                 {{QStringLiteral("ORDE_DATE"), key("ORDE_DATE")},
                  {QStringLiteral("C_CODE"), key("C_CODE")},
                  {QStringLiteral("ORDE_NUM"), key("ORDE_NUM")}});
 }
 
-widgets::DataGrid *orderLineGrid(QWidget *parent, widgets::RecordSet *lines, const QString &remarkTitle)
+QVector<widgets::GridColumn> orderLineColumns(const QString &remarkTitle)
 {
-    auto *grid = new widgets::DataGrid(parent);
-    grid->setObjectName(QStringLiteral("rgdOB010DT"));
-    grid->setRecordSet(lines);
-    grid->setReadOnly(true);
-    grid->setColumns({
+    return {
         // field             title           width  format
         {"ITEM_CODE",       "",               0},
         {"ITEM_NAME",       "품 목 명",      180},
@@ -55,7 +53,16 @@ widgets::DataGrid *orderLineGrid(QWidget *parent, widgets::RecordSet *lines, con
         {"COST_AMT",        "단  가",         90,   "#,##0.0000"},
         {"AMT",             "금  액",         90,   "#,##0"},
         {"REMARK",          remarkTitle,     160},
-    });
+    };
+}
+
+widgets::DataGrid *orderLineGrid(QWidget *parent, widgets::RecordSet *lines, const QString &remarkTitle)
+{
+    auto *grid = new widgets::DataGrid(parent);
+    grid->setObjectName(QStringLiteral("rgdOB010DT"));
+    grid->setRecordSet(lines);
+    grid->setReadOnly(true);
+    grid->setColumns(orderLineColumns(remarkTitle));
     grid->setFooterCount(1);
     grid->setFooterTitle(0, QStringLiteral("갯수"));
     return grid;

@@ -3,7 +3,10 @@
 // screens not yet built from the controls kit and the shared lookups) the
 // supplier list and the kit's edits under their older names.
 
+#include "widgets/GridColumn.h"
+
 #include <QString>
+#include <QVector>
 
 class QGridLayout;
 class QLabel;
@@ -20,6 +23,11 @@ QStringList supplierTitles();
 
 // kit::CheckDateOnLeave.
 void checkDateOnExit(widgets::MaskEdit *edit);
+
+// The lines of one order (:ORDE_DATE, :C_CODE, :ORDE_NUM) as the order line
+// grid shows them, and that grid's columns.
+QString orderLinesSql();
+QVector<widgets::GridColumn> orderLineColumns(const QString &remarkTitle);
 
 // The read-only grid of an order's lines (confirmation and order form list):
 // item, standard, quantity, unit, price, amount, remark (titled as the
