@@ -6,6 +6,7 @@
 #include "session/Session.h"
 
 #include <QHash>
+#include <QSet>
 #include <QRandomGenerator>
 
 #include <numbers>
@@ -132,6 +133,14 @@ public:
         : m_conn(conn), m_options(options), m_docs(conn, options.posting), m_rng(options.seed),
           m_profiles(baseProfiles())
     {
+        if (!options.warehouses.isEmpty()) {
+            m_profiles.removeIf([&](const Profile &p) { return !options.warehouses.contains(QLatin1String(p.strg)); });
+            for (const Profile &p : std::as_const(m_profiles)) {
+                if (p.supply == Supply::Transfer && !options.warehouses.contains(QLatin1String(p.source)))
+                    throw db::DbError(QStringLiteral("warehouse %1 draws from %2, which takes no part")
+                                          .arg(QLatin1String(p.strg), QLatin1String(p.source)));
+            }
+        }
     }
 
     HistoryCounts run();
@@ -151,6 +160,7 @@ private:
     void issues(const QDate &day);
     void occasionalDocuments(const QDate &day);
     void counts(const QDate &day);
+    QString itemOnHand(const Store &store, double atLeast);
 
     bool issuesOn(const Store &store, const QDate &day) const;
     bool purchasesOn(const Store &store, const QDate &day) const;
@@ -387,14 +397,21 @@ void History::purchase(const QDate &day)
     for (Store &s : m_stores) {
         if (s.profile->supply != Supply::Purchase || !purchasesOn(s, day))
             continue;
+        // A supplier is called when one of its items runs short; then
+        // whatever else of that supplier runs low comes along.
+        auto position = [&](const QString &code) { return s.stock.value(code) + s.onOrder.value(code); };
+        QSet<QString> suppliers;
+        for (const QString &code : std::as_const(s.items)) {
+            if (position(code) < s.supplyRate.value(code) * 5.0)
+                suppliers.insert(m_items.value(code).cCode);
+        }
         QVector<requests::RequestLine> wanted;
         for (const QString &code : std::as_const(s.items)) {
-            const double rate = s.supplyRate.value(code);
-            const double position = s.stock.value(code) + s.onOrder.value(code);
-            if (position >= rate * 5.0)
-                continue;
             const Item &item = m_items[code];
-            const double units = std::max(1.0, std::ceil((rate * 12.0 - position) / item.changeQty));
+            const double rate = s.supplyRate.value(code);
+            if (!suppliers.contains(item.cCode) || position(code) >= rate * 9.0)
+                continue;
+            const double units = std::max(1.0, std::ceil((rate * 16.0 - position(code)) / item.changeQty));
             const double price = priceOn(item, day);
             requests::RequestLine line;
             line.itemCode = code;
@@ -541,43 +558,63 @@ void History::issues(const QDate &day)
     }
 }
 
-// Now and then: goods a kitchen did not use come back, spoiled food is
-// thrown away or goods go missing, and a delivery goes back to its supplier.
+// Now and then, each warehouse in its turn every eight or nine weeks: a
+// delivery goes back to its supplier, spoiled goods are thrown away (or
+// goods go missing), and goods a kitchen did not use come back.
 void History::occasionalDocuments(const QDate &day)
 {
-    for (Store &s : m_stores) {
-        if (s.profile->supply != Supply::Purchase || s.items.isEmpty())
+    constexpr int kPeriod = 60;
+    const qint64 dayIndex = m_options.firstMonth.daysTo(day);
+    for (int i = 0; i < m_stores.size(); ++i) {
+        Store &s = m_stores[i];
+        if (s.profile->supply != Supply::Purchase)
             continue;
-        const QString code = s.items.at(pick(int(s.items.size())));
-        const Item &item = m_items[code];
-        const double onHand = std::floor(s.stock.value(code));
-        if (s.profile->issuer == &kKitchen && chance(0.02)) {
-            ActingAs cook(kKitchen);
-            const double qty = std::ceil(s.rate.value(code) * uniform(0.2, 0.6));
-            m_docs.writeReturnOfIssue(dateText(day), s.strg, {{code, qty, QStringLiteral("미사용 반납")}});
-            s.stock[code] += qty;
-            m_counts[QStringLiteral("OD010MS")] += 1;
-            m_counts[QStringLiteral("OD010DT")] += 1;
-        } else if (chance(0.015) && onHand >= 2) {
+        const qint64 phase = (dayIndex + 5 * i) % kPeriod;
+        const QString code = phase == 0 || phase == 10 ? itemOnHand(s, 2.0) : QString();
+        if (phase == 0 && !code.isEmpty()) {
             ActingAs clerk(kWarehouse);
-            const bool loss = chance(0.25);
-            const double qty = std::max(1.0, std::floor(onHand * uniform(0.05, 0.2)));
-            m_docs.writeIssue(dateText(day), s.strg, loss ? kLoss : kDisposal,
-                              {{code, qty, loss ? QStringLiteral("재고 분실") : QStringLiteral("유통기한 경과 폐기")}});
-            s.stock[code] -= qty;
-            m_counts[QStringLiteral("OD010MS")] += 1;
-            m_counts[QStringLiteral("OD010DT")] += 1;
-        } else if (chance(0.01) && onHand >= 2) {
-            ActingAs clerk(kWarehouse);
-            const double qty = std::max(1.0, std::floor(onHand * uniform(0.05, 0.15)));
+            const Item &item = m_items[code];
+            const double qty = std::max(1.0, std::floor(std::floor(s.stock.value(code)) * uniform(0.05, 0.15)));
             const QString gubun = chance(0.5) ? QStringLiteral("1") : QStringLiteral("2");
             m_docs.writeSupplierReturn(dateText(day), item.cCode, s.strg, kReturnReasons.at(pick(int(kReturnReasons.size()))),
                                        {{code, item.standard, qty, std::round(item.unitCost()), item.taxGubun, gubun, QString()}});
             s.stock[code] -= qty;
             m_counts[QStringLiteral("OD030MS")] += 1;
             m_counts[QStringLiteral("OD030DT")] += 1;
+        } else if (phase == 10 && !code.isEmpty()) {
+            ActingAs clerk(kWarehouse);
+            const bool loss = (dayIndex / kPeriod + i) % 3 == 2;
+            const double qty = std::max(1.0, std::floor(std::floor(s.stock.value(code)) * uniform(0.05, 0.2)));
+            m_docs.writeIssue(dateText(day), s.strg, loss ? kLoss : kDisposal,
+                              {{code, qty, loss ? QStringLiteral("재고 분실") : QStringLiteral("유통기한 경과 폐기")}});
+            s.stock[code] -= qty;
+            m_counts[QStringLiteral("OD010MS")] += 1;
+            m_counts[QStringLiteral("OD010DT")] += 1;
+        } else if (phase == 20 && s.profile->issuer == &kKitchen && !s.items.isEmpty()) {
+            ActingAs cook(kKitchen);
+            const QString returned = s.items.at(pick(int(s.items.size())));
+            const double qty = std::ceil(s.rate.value(returned) * uniform(0.2, 0.6));
+            m_docs.writeReturnOfIssue(dateText(day), s.strg, {{returned, qty, QStringLiteral("미사용 반납")}});
+            s.stock[returned] += qty;
+            m_counts[QStringLiteral("OD010MS")] += 1;
+            m_counts[QStringLiteral("OD010DT")] += 1;
         }
     }
+}
+
+// An item of the warehouse with at least `atLeast` in stock, looked for
+// from a random place in its list; empty when there is none.
+QString History::itemOnHand(const Store &store, double atLeast)
+{
+    if (store.items.isEmpty())
+        return {};
+    const int start = pick(int(store.items.size()));
+    for (int k = 0; k < store.items.size(); ++k) {
+        const QString &code = store.items.at((start + k) % store.items.size());
+        if (store.stock.value(code) >= atLeast)
+            return code;
+    }
+    return {};
 }
 
 // The month-end count: most items agree with the books, a few do not.

@@ -21,6 +21,9 @@ struct HistoryOptions {
     // Multiplies the warehouses and the items of the master data (copies of
     // the outlets and items), and so the activity; 1 to kMaxScale.
     int scale = 1;
+    // The warehouses of the demo master data that take part (all when
+    // empty); a store that supplies one of them by transfer must be named too.
+    QStringList warehouses;
     quint32 seed = 20261;
     Posting posting = Posting::Post;
     // Called after each day is written and closed (for progress output).

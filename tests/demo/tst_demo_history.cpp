@@ -11,11 +11,14 @@ namespace {
 
 const QDate kFirstMonth(2026, 3, 1);
 
+// A food store, a kitchen, the consumables store and the housekeeping it
+// supplies: every kind of document, with a fraction of the resort's volume.
 demo::HistoryOptions oneMonth(demo::Posting posting)
 {
     demo::HistoryOptions options;
     options.firstMonth = kFirstMonth;
     options.months = 1;
+    options.warehouses = {QStringLiteral("110"), QStringLiteral("210"), QStringLiteral("130"), QStringLiteral("270")};
     options.posting = posting;
     return options;
 }

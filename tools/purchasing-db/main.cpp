@@ -27,6 +27,8 @@ const char *const kUsage =
     "                             a year of activity ending last month; options:\n"
     "                             --months N  months of activity (0: the master data only)\n"
     "                             --scale N   copies of outlets and items, 1 to 4, for benchmarks\n"
+    "                             --documents-only  write the documents without posting them\n"
+    "                                         or closing (for measuring the stock rebuild)\n"
     "  import ALIAS TABLE FILE    replace a reference table's rows with a CSV file\n"
     "  export ALIAS TABLE FILE    write a reference table as CSV\n"
     "ALIAS ending in .db/.sqlite or containing '/' is a SQLite file; any other is a\n"
@@ -103,6 +105,10 @@ int main(int argc, char *argv[])
             continue;
         }
         const QString option = args.takeAt(i);
+        if (option == QLatin1String("--documents-only")) {
+            history.posting = demo::Posting::DocumentsOnly;
+            continue;
+        }
         const QString value = i < args.size() ? args.takeAt(i) : QString();
         if (option == QLatin1String("--user"))
             user = value;
