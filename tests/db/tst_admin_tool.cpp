@@ -48,7 +48,7 @@ private Q_SLOTS:
         r = admin({QStringLiteral("init"), alias});
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains(QLatin1String("already exists")), qPrintable(r.err));
-        r = admin({QStringLiteral("demo"), alias});
+        r = admin({QStringLiteral("demo"), alias, QStringLiteral("--months"), QStringLiteral("0")});
         QVERIFY2(r.code == 0, qPrintable(r.err));
         auto conn = testdb::connect(alias);
         QVERIFY(db::Query::scalar(*conn, QStringLiteral("SELECT COUNT(*) FROM OX010MS")).toInt() >= 300);
@@ -63,6 +63,8 @@ private Q_SLOTS:
         QTest::newRow("unknown service") << QStringList({"export", "no_such_service", "QA010MS", "/tmp/x.csv"}) << "no_such_service";
         QTest::newRow("not a reference table") << QStringList({"export", "@ALIAS", "OX010MS", "/tmp/x.csv"}) << "not a reference table";
         QTest::newRow("usage") << QStringList({"frobnicate"}) << "usage";
+        QTest::newRow("scale out of range") << QStringList({"demo", "@ALIAS", "--scale", "5"}) << "usage";
+        QTest::newRow("months not a number") << QStringList({"demo", "@ALIAS", "--months", "x"}) << "usage";
     }
     void clearErrors()
     {

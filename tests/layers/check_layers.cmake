@@ -1,17 +1,19 @@
 cmake_minimum_required(VERSION 3.25)
 # Every directory of src/ may include only from the layers below it and from
 # itself: db and widgets at the bottom, then session, reports, framework,
-# modules, shell and the program's main. A lower layer that reaches up (the
+# modules, the demo history (written through the modules' own write paths),
+# shell and the program's main. A lower layer that reaches up (the
 # report engine into a module, the framework into the shell) fails here.
 #   cmake -DSOURCE_DIR=<src> -P check_layers.cmake
 
-set(layers db widgets session reports framework modules shell app)
+set(layers db widgets session reports framework modules demo shell app)
 set(allowed_db db)
 set(allowed_widgets widgets)
 set(allowed_session session db)
 set(allowed_reports reports session widgets db)
 set(allowed_framework framework reports session widgets db)
 set(allowed_modules modules framework reports session widgets db)
+set(allowed_demo demo modules framework reports session widgets db)
 set(allowed_shell shell modules framework reports session widgets db)
 set(allowed_app app shell modules framework reports session widgets db)
 
