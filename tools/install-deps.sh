@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql libqt6opengl6-dev
   libsqlite3-dev postgresql fonts-nanum poppler-utils xvfb xauth
-  libreoffice-calc-nogui libxlsxwriter-dev ccache
+  libreoffice-calc-nogui libxlsxwriter-dev
 )
 
 missing=()

@@ -199,6 +199,33 @@ private Q_SLOTS:
                 count(*m_conn, QStringLiteral("SELECT COUNT(DISTINCT STRG_CODE) FROM OD010MS")));
     }
 
+    // Posted through the procedures, the month's stock is what its documents
+    // moved, every day of it is closed and so is the month.
+    void aPostedMonthAgreesWithItsDocuments()
+    {
+        auto posted = testdb::connect(testdb::freshAlias(true));
+        demo::generateHistory(*posted, oneMonth(demo::Posting::Post));
+        const QString month = kFirstMonth.toString(QStringLiteral("yyyyMM"));
+        const QString documents = QStringLiteral("SELECT STRG_CODE, ITEM_CODE, ROUND(QTY, 3) FROM (%1) S WHERE QTY <> 0")
+                                      .arg(stockFromDocuments());
+        const QString stock = QStringLiteral("SELECT STRG_CODE, ITEM_CODE, ROUND(STOC_QTY, 3) FROM OZ010MS"
+                                             " WHERE STOC_YYMM = :M AND STOC_QTY <> 0");
+        auto differing = [&](const QString &a, const QString &b) {
+            return db::Query::scalar(*posted, QStringLiteral("SELECT COUNT(*) FROM (%1 EXCEPT %2) D").arg(a, b),
+                                     {{QStringLiteral("M"), month}}).toInt();
+        };
+        QVERIFY(count(*posted, QStringLiteral("SELECT COUNT(*) FROM (%1) D").arg(documents)) > 100);
+        QCOMPARE(differing(documents, stock), 0);
+        QCOMPARE(differing(stock, documents), 0);
+        QCOMPARE(db::Query::scalar(*posted, QStringLiteral("SELECT COUNT(*) FROM OZ060MS"
+                                                           " WHERE TO_CHAR(CLOS_DATE, 'YYYYMM') = :M AND CLOS_CHK = 'Y'"),
+                                   {{QStringLiteral("M"), month}}).toInt(),
+                 kFirstMonth.daysInMonth());
+        QCOMPARE(db::Query::scalar(*posted, QStringLiteral("SELECT ORDE_CLOSE || COMP_CLOSE FROM OZ030MS WHERE CLOS_YYMM = :M"),
+                                   {{QStringLiteral("M"), month}}),
+                 QStringLiteral("YY"));
+    }
+
 private:
     // Stock per warehouse and item as the documents move it.
     static QString stockFromDocuments()
