@@ -5,6 +5,7 @@
 
 #include "db/Query.h"
 #include "modules/receiving/OCI011.h"
+#include "modules/receiving/ReceiptWrite.h"
 #include "support/DialogRecorder.h"
 #include "widgets/DataGrid.h"
 #include "widgets/RecordSet.h"
@@ -104,4 +105,18 @@ inline void answerOrderPicking(DialogRecorder &dialogs, const OrderPicking &pick
             QApplication::setActiveWindow(owner->window());
         return result;
     });
+}
+
+// An unconfirmed receipt written as the receipt screen writes it; its number.
+inline QString addReceipt(db::Connection &conn, const QString &date, const QString &cCode, const QString &strgCode,
+                          const QVector<receiving::ReceiptLine> &lines)
+{
+    receiving::ReceiptDraft draft;
+    draft.key = {date, cCode, QString()};
+    draft.inspNo = DrawDocumentNumber(conn, QStringLiteral("IN"), date);
+    draft.strgCode = strgCode;
+    draft.inspEmpNo = QStringLiteral("A0000001");
+    draft.lines = lines;
+    receiving::writeReceipt(conn, draft);
+    return draft.inspNo;
 }

@@ -1,8 +1,10 @@
 #include "modules/receiving/ReceivingArea.h"
 #include "framework/ProgramTable.h"
 #include "modules/receiving/OCI010.h"
+#include "modules/receiving/OCI020.h"
 
 void RegisterReceivingArea()
 {
     RegisterScreen<TfrmOCI010>(QStringLiteral("OCI010"));
+    RegisterScreen<TfrmOCI020>(QStringLiteral("OCI020"));
 }
