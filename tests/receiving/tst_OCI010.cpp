@@ -5,6 +5,7 @@
 
 #include "ReceivingFixtures.h"
 #include "modules/receiving/OCI010.h"
+#include "modules/receiving/OCP070.h"
 #include "modules/receiving/ReceiptWrite.h"
 #include "support/OtherWorkstation.h"
 #include "support/ScreenDriver.h"
@@ -287,6 +288,34 @@ private Q_SLOTS:
         QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("선택된 자료를 삭제하시겠습니까?")});
         QCOMPARE(orderLine(session, 1), QStringLiteral("0:N"));
         QCOMPARE(session.scalar(QStringLiteral("SELECT COUNT(*) FROM OC010MS")), QStringLiteral("0"));
+    }
+
+    // The statement of a receipt: its totals, the first item standing for the others.
+    void inspectionStatement()
+    {
+        TestSession session;
+        DialogRecorder dialogs;
+        addPotatoOrder(session);
+        Screen s;
+        s.newReceipt(QStringLiteral("(주)대관령축산"), QStringLiteral("110"));
+        answerOrderPicking(dialogs, {{0, 1}, {{0, QStringLiteral("4")}}});
+        QTest::mouseClick(s.form.bbtOrdeSerch, Qt::LeftButton);
+        s.key(Qt::Key_F2);
+        QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.texts().join(u'|')));
+        QVERIFY(s.form.bbtPreview->isVisible() && s.form.bbtPreview->isEnabled());
+
+        TfrmOCP070 form;
+        QVERIFY(form.open(session.conn(), s.form.edtINSP_NO->text()));
+        const reports::Page page = form.prepare().pages.value(0);
+        QCOMPARE(page.text(QStringLiteral("qrlTitle")), QStringLiteral("검수명세서(합계)"));
+        QCOMPARE(page.text(QStringLiteral("qrlC_CODE_NM")), QStringLiteral("거래처명 : (주)대관령축산"));
+        QCOMPARE(page.text(QStringLiteral("qrdITEM_NAME")), QStringLiteral("감자 외종"));
+        // 4 boxes at 30,000 taxable and 2 kg of beef at 98,000 tax-free (the dialog's tax type is taken: taxable).
+        QCOMPARE(page.text(QStringLiteral("qrdPUT_AMT")), QStringLiteral("316,000"));
+        QCOMPARE(page.text(QStringLiteral("qrdTAX_AMT")), QStringLiteral("31,600"));
+        QCOMPARE(page.text(QStringLiteral("qrdSUM_AMT")), QStringLiteral("347,600"));
+        QCOMPARE(page.text(QStringLiteral("qrdSTRG_CODE_NM")), QStringLiteral("식품창고"));
+        QCOMPARE(page.text(QStringLiteral("qrdINSP_NO")), s.form.edtINSP_NO->text());
     }
 };
 

@@ -8,6 +8,7 @@
 #include "framework/Lookups.h"
 #include "framework/SharedSql.h"
 #include "modules/receiving/OCI011.h"
+#include "modules/receiving/OCP070.h"
 #include "session/Dialogs.h"
 #include "session/Session.h"
 #include "widgets/DataGrid.h"
@@ -115,6 +116,16 @@ TfrmOCI010::TfrmOCI010(QWidget *parent) : TfrmZOI010(QStringLiteral("OCI010"), p
     edtINSP_NO_S->setText(QStringLiteral("~"));
     glSelect();
     edtINSP_NO_S->clear();
+    connect(bbtPreview, &QPushButton::clicked, this, [this] {
+        if (usable(bbtPreview, this))
+            bbtPreviewClick(true);
+    });
+    connect(bbtPrint, &QPushButton::clicked, this, [this] {
+        if (usable(bbtPrint, this))
+            bbtPreviewClick(false);
+    });
+    bbtPreview->show();
+    bbtPrint->show();
     setHeaderEditable(false, false);
     glEnabledCheck();
 }
@@ -408,6 +419,15 @@ void TfrmOCI010::btnLineDeleteClick()
 {
     if (WorkMode != wmBrowse)
         m_lines->removeCurrent();
+}
+
+void TfrmOCI010::bbtPreviewClick(bool toPreview)
+{
+    const QString inspNo = cdsOC010MS->currentRow() >= 0 ? cdsOC010MS->text(QStringLiteral("INSP_NO")) : QString();
+    if (WorkMode != wmBrowse || inspNo.isEmpty())
+        return;
+    TfrmOCP070 form;
+    form.Execute(inspNo, toPreview, this);
 }
 
 void TfrmOCI010::bbtOrdeSerchClick()

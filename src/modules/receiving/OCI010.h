@@ -39,6 +39,8 @@ public:
     void bbtOrdeSerchClick();
     void btnLineAppendClick();
     void btnLineDeleteClick();
+    // The inspection statement of the current receipt, to the preview or the printer.
+    void bbtPreviewClick(bool toPreview = true);
 
 protected:
     void glSelect() override;
