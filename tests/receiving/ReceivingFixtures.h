@@ -67,6 +67,8 @@ struct OrderPicking {
     QList<int> tick;                       // rows of the order list
     QList<QPair<int, QString>> quantities;  // row of the lower list, quantity typed
     int *listed = nullptr;                 // receives the number of order lines offered
+    int takes = 1;                         // presses of "입고 품목으로 선택"
+    int *taken = nullptr;                  // receives the number of lines to receive
 };
 
 inline void answerOrderPicking(DialogRecorder &dialogs, const OrderPicking &picking)
@@ -85,7 +87,10 @@ inline void answerOrderPicking(DialogRecorder &dialogs, const OrderPicking &pick
             dlg->rgdOrde->setCurrentCell(0, row);
             QTest::keyClick(dlg->rgdOrde, Qt::Key_Space);
         }
-        QTest::mouseClick(dlg->BitBtn1, Qt::LeftButton);
+        for (int i = 0; i < picking.takes; ++i)
+            QTest::mouseClick(dlg->BitBtn1, Qt::LeftButton);
+        if (picking.taken)
+            *picking.taken = dlg->cdsInsp->recordCount();
         for (const auto &q : picking.quantities) {
             dlg->rgdInsp->setFocus();
             dlg->rgdInsp->setCurrentCell(dlg->rgdInsp->columnIndex(QStringLiteral("IN_QTY")), q.first);

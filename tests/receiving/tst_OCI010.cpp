@@ -162,6 +162,26 @@ private Q_SLOTS:
         QCOMPARE(s.form.statusText(1), QStringLiteral("삭제가 완료 되었습니다"));
     }
 
+    // Within one dialog an order line is taken once; each dialog run adds its own line.
+    void orderLineTakenOncePerDialog()
+    {
+        TestSession session;
+        DialogRecorder dialogs;
+        addPotatoOrder(session);
+        Screen s;
+        s.newReceipt(QStringLiteral("(주)대관령축산"), QStringLiteral("110"));
+        int taken = 0;
+        answerOrderPicking(dialogs, {{0}, {}, nullptr, 2, &taken});
+        QTest::mouseClick(s.form.bbtOrdeSerch, Qt::LeftButton);
+        QCOMPARE(taken, 1);
+        answerOrderPicking(dialogs, {{0}, {}});
+        QTest::mouseClick(s.form.bbtOrdeSerch, Qt::LeftButton);
+        QCOMPARE(s.lineRows(), 2);
+        s.key(Qt::Key_F2);
+        QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.texts().join(u'|')));
+        QCOMPARE(orderLine(session, 1), QStringLiteral("20:N"));
+    }
+
     void typedLinesTaxAndEmptySave()
     {
         TestSession session;
