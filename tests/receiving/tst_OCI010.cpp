@@ -217,6 +217,10 @@ private Q_SLOTS:
         s.leave(s.form.edtITEM_NAME);
         QCOMPARE(s.form.edtLastCost->value(), 5000.0);
         QCOMPARE(s.form.edtCOST_AMT->value(), 0.0);
+        // Only digits can be typed into the price.
+        s.type(s.form.edtCOST_AMT, QStringLiteral("12.5"));
+        s.leave(s.form.edtCOST_AMT);
+        QCOMPARE(s.form.edtCOST_AMT->value(), 125.0);
     }
 
     // The outlet flag is the warehouse's own when saving, however the

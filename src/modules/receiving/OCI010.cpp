@@ -7,6 +7,7 @@
 #include "framework/LineEditor.h"
 #include "framework/Lookups.h"
 #include "framework/SharedSql.h"
+#include "framework/TextHelpers.h"
 #include "modules/receiving/OCI011.h"
 #include "modules/receiving/OCP070.h"
 #include "session/Dialogs.h"
@@ -610,5 +611,8 @@ bool TfrmOCI010::glOnKeyDown(QWidget *control, QKeyEvent *event)
         btnLineAppendClick();
         return true;
     }
+    // Prices are typed in whole units; fractions come with the order lines.
+    if (control == edtCOST_AMT && !DigitFieldAccepts(*event))
+        return true;
     return TfrmZOI010::glOnKeyDown(control, event);
 }

@@ -8,6 +8,7 @@
 #include "framework/Lookups.h"
 #include "framework/Serials.h"
 #include "framework/SharedSql.h"
+#include "framework/TextHelpers.h"
 #include "session/Dialogs.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
@@ -478,5 +479,8 @@ bool TfrmOCI030::glOnKeyDown(QWidget *control, QKeyEvent *event)
         btnLineAppendClick();
         return true;
     }
+    // Returned quantities are whole units.
+    if (control == edtQTY && !DigitFieldAccepts(*event))
+        return true;
     return TfrmZOI010::glOnKeyDown(control, event);
 }
