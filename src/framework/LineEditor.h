@@ -36,6 +36,10 @@ struct LineRules {
     // Why the line in `row` may not take the panel's values; empty: it may.
     std::function<QString(int row)> refuseOverwrite = {};
     QWidget *entryFocus = nullptr;   // after applying, the user types the next line here
+    // A repeated item adds its quantity to the line already there; without
+    // it every application at the entry row is a line of its own (lines that
+    // carry references of their own, e.g. the order line they came from).
+    bool mergeRepeats = true;
 };
 
 class LineEditor : public QObject {

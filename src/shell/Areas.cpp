@@ -2,6 +2,7 @@
 #include "modules/master/MasterArea.h"
 #include "modules/materials/MaterialsArea.h"
 #include "modules/orders/OrdersArea.h"
+#include "modules/receiving/ReceivingArea.h"
 #include "modules/requests/RequestsArea.h"
 
 #include <mutex>
@@ -14,5 +15,6 @@ void RegisterAreas()
         RegisterRequestsArea();
         RegisterOrdersArea();
         RegisterMaterialsArea();
+        RegisterReceivingArea();
     });
 }

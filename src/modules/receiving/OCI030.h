@@ -1,0 +1,61 @@
+#pragma once
+#include "framework/Binding.h"
+#include "framework/Records.h"
+#include "framework/ZOI010.h"
+
+class LineEditor;
+class QLineEdit;
+class QPushButton;
+namespace widgets { class DataGrid; class MaskEdit; class NumEdit; class RecordSet; }
+
+// 불출 반입 등록: goods issued and not used come back into a warehouse,
+// recorded as a negative issue and posted to stock with every save.
+class TfrmOCI030 : public TfrmZOI010 {
+    Q_OBJECT
+public:
+    explicit TfrmOCI030(QWidget *parent = nullptr);
+
+    // search panel
+    widgets::MaskEdit *medDELI_DATE_S, *medDELI_DATE_E;
+    QLineEdit *edtSTRG_CODE_S, *edtSTRG_CODE_NM_S;
+    // header
+    QWidget *panHeader;
+    widgets::MaskEdit *medDELI_DATE;
+    QLineEdit *edtSTRG_CODE, *edtSTRG_CODE_NM, *edtDELI_NO;
+    // lists
+    widgets::DataGrid *rgdOD010MS, *rgdOD010DT;
+    widgets::RecordSet *cdsOD010MS, *cdsOD010DT;
+    // line input
+    QLineEdit *edtITEM_CODE, *edtITEM_NAME, *edtITEM_STANDARD1, *edtGUMAE_UNIT_NM, *edtREMARK;
+    widgets::NumEdit *edtQTY;
+    QPushButton *btnLineAppend, *btnLineAdd, *btnLineDelete;
+
+    void btnLineAppendClick();
+    void btnLineAddClick();
+    void btnLineDeleteClick();
+
+protected:
+    void glSelect() override;
+    void glInsert() override;
+    void glEdit() override;
+    void glSave() override;
+    void glCancel() override;
+    bool glDelete() override;
+    void glOnExitEvent(QWidget *control) override;
+    bool glOnKeyDown(QWidget *control, QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildSearchPanel();
+    void buildList();
+    void buildHeader();
+    void buildLines();
+    void showCurrentReturn();
+    void setHeaderEditable(bool editable, bool keyLocked);
+    Params currentKey() const;
+
+    RecordBinding m_header;
+    LineEditor *m_lines = nullptr;
+    Params m_editKey;
+    bool m_started = false;
+};
