@@ -1,0 +1,2 @@
+purchasing_add_db_test(tst_OEB030 ${CMAKE_CURRENT_LIST_DIR}/tst_OEB030.cpp)
+purchasing_add_db_test(tst_OEB010 ${CMAKE_CURRENT_LIST_DIR}/tst_OEB010.cpp)
