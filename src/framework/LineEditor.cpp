@@ -84,7 +84,10 @@ LineEditor::Applied LineEditor::apply()
         }
         write(row);
         applied = Applied::Overwritten;
-    } else if (const int same = sameItem(m_panel.value(m_rules.key).toString(), row); same >= 0) {
+    } else if (const int same = sameItem(m_panel.value(m_rules.key).toString(), row); same >= 0 && m_rules.repeatReplaces) {
+        write(same);
+        applied = Applied::Overwritten;
+    } else if (same >= 0) {
         const double qty = number(same, m_rules.qty) + m_panel.value(m_rules.qty).toDouble();
         m_lines->setValue(same, m_rules.qty, qty);
         if (!m_rules.amount.isEmpty())

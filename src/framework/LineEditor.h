@@ -5,7 +5,8 @@
 //
 // - while the document is edited an entry row stands at the end; applying
 //   the panel there appends a line (numbered, with the new-line values) and
-//   a fresh entry row, or adds the quantity to the line of the same item;
+//   a fresh entry row, or adds the quantity to the line of the same item
+//   (or replaces that line, when the rules say so);
 // - applying it on a line overwrites that line (after the screen's check);
 // - the amount of a line is quantity × price;
 // - the footer shows the count of lines and the sums of the summed columns.
@@ -36,6 +37,9 @@ struct LineRules {
     // Why the line in `row` may not take the panel's values; empty: it may.
     std::function<QString(int row)> refuseOverwrite = {};
     QWidget *entryFocus = nullptr;   // after applying, the user types the next line here
+    // An item applied again replaces its line instead of adding to its quantity
+    // (a count states the quantity, it does not add to it).
+    bool repeatReplaces = false;
 };
 
 class LineEditor : public QObject {
