@@ -4,6 +4,7 @@
 
 #include "ClosingScreenFixtures.h"
 #include "framework/ClassCombos.h"
+#include "framework/ItemPicker.h"
 #include "modules/closing/OEI010.h"
 #include "support/DialogRecorder.h"
 #include "support/ScreenDriver.h"
@@ -52,8 +53,8 @@ struct Screen : ScreenDriver<TfrmOEI010> {
     }
     void pickAll()
     {
-        form.bbtItemSelect->click();
-        form.bbtSelectAll->click();
+        form.picker->bbtItemSelect->click();
+        form.picker->bbtSelectAll->click();
         form.bbtMove->click();
     }
 };
@@ -105,7 +106,7 @@ private Q_SLOTS:
         s.key(Qt::Key_F4);
         s.pickAll();
         // Only items with stock or issues are offered.
-        QCOMPARE(s.form.cdsItem->recordCount(), 2);
+        QCOMPARE(s.form.picker->cdsItem->recordCount(), 2);
         QCOMPARE(s.form.cdsOX050MS->recordCount(), 3);   // two lines and the entry row
         QCOMPARE(s.line(kBeef, "SILS_QTY"), 0.0);
         QCOMPARE(s.line(kBeef, "STOC_QTY"), 22.0);
@@ -147,7 +148,7 @@ private Q_SLOTS:
         QCOMPARE(s.form.cdsOX050MS->recordCount(), 2);
         QCOMPARE(s.line(kFillet, "GG_QTY"), -2.0);
         QCOMPARE(s.form.cdsOX050MS->value(0, QStringLiteral("CHK")).toString(), QStringLiteral("1"));
-        s.form.classes->box(1)->setCurrentIndex(1);
+        s.form.picker->classes->box(1)->setCurrentIndex(1);
         dialogs.clear();
         dialogs.answerYes();
         s.key(Qt::Key_F9);
@@ -191,11 +192,11 @@ private Q_SLOTS:
 
         // The stock item query lists every item of the month's stock; the
         // one not stock-managed stays behind.
-        s.form.pgcPick->setCurrentIndex(1);
+        s.form.picker->pgcPick->setCurrentIndex(1);
         s.type("medYYMM", "202605");
-        s.form.bbtStock->click();
-        QCOMPARE(s.form.cdsItem->recordCount(), 3);
-        s.form.bbtSelectAll->click();
+        s.form.picker->bbtStock->click();
+        QCOMPARE(s.form.picker->cdsItem->recordCount(), 3);
+        s.form.picker->bbtSelectAll->click();
         s.form.bbtMove->click();
         QCOMPARE(s.rowOf(kFillet), -1);
         QVERIFY(s.rowOf(QStringLiteral("L1010003")) >= 0);
@@ -215,7 +216,7 @@ private Q_SLOTS:
         DialogRecorder dialogs;
         Screen s;
         s.key(Qt::Key_F3);
-        s.form.bbtItemSelect->click();
+        s.form.picker->bbtItemSelect->click();
         QCOMPARE(dialogs.texts(), QStringList(2, QStringLiteral("창고를 선택하고 조회하세요.")));
         QCOMPARE(s.focused(), QStringLiteral("edtSTRG_CODE_S"));
     }

@@ -3,6 +3,7 @@
 #include "db/Query.h"
 #include "framework/Checks.h"
 #include "framework/ClassCombos.h"
+#include "framework/ItemPicker.h"
 #include "framework/Controls.h"
 #include "framework/ErrorDisplay.h"
 #include "framework/LineEditor.h"
@@ -17,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 using namespace kit;
@@ -40,32 +40,6 @@ const QString kCount = QStringLiteral(
     " ORDER BY B.ITEM_NAME, A.ITEM_CODE")
     .arg(kMonthFigure.arg(QStringLiteral("CURR_DELI_QTY"), QStringLiteral("A.ITEM_CODE")),
          sql::UnitName(QStringLiteral("B.SOOBUL_UNIT")));
-
-// Stock-managed items with stock or issues in the count's month.
-const QString kItems = QStringLiteral(
-    "SELECT X.* FROM ("
-    " SELECT '0' SEL, A.ITEM_CODE, A.ITEM_NAME, A.ITEM_STANDARD1, A.SOOBUL_YN, %1 STOC_QTY, %2 DELI_QTY, "
-    "        %3 SOOBUL_UNIT_NM "
-    "   FROM OX010MS A "
-    "  WHERE A.SOOBUL_YN = 'Y' "
-    "    AND A.ITEM_CODE LIKE COALESCE(:ITEM_CODE,'') || '%' "
-    "    AND COALESCE(A.ITEM_NAME,'') LIKE COALESCE(:ITEM_NAME,'') || '%' "
-    "    AND COALESCE(A.ITEM_INDEX,'') LIKE COALESCE(:ITEM_INDEX,'') || '%' "
-    "    AND COALESCE(A.DIVIDE_CODE,'') LIKE COALESCE(:DIVIDE_CODE,'') || '%') X "
-    " WHERE X.STOC_QTY > 0 OR X.DELI_QTY > 0 "
-    " ORDER BY X.ITEM_NAME, X.ITEM_CODE")
-    .arg(kMonthFigure.arg(QStringLiteral("STOC_QTY"), QStringLiteral("A.ITEM_CODE")),
-         kMonthFigure.arg(QStringLiteral("CURR_DELI_QTY"), QStringLiteral("A.ITEM_CODE")),
-         sql::UnitName(QStringLiteral("A.SOOBUL_UNIT")));
-
-// Every item of the warehouse's stock in the reference month.
-const QString kStockItems = QStringLiteral(
-    "SELECT '0' SEL, A.ITEM_CODE, B.ITEM_NAME, B.ITEM_STANDARD1, B.SOOBUL_YN, A.STOC_QTY, A.CURR_DELI_QTY DELI_QTY, "
-    "       %1 SOOBUL_UNIT_NM "
-    "  FROM OZ010MS A JOIN OX010MS B ON B.ITEM_CODE = A.ITEM_CODE "
-    " WHERE A.STOC_YYMM = :STOC_YYMM AND A.STRG_CODE = :STRG_CODE "
-    "   AND COALESCE(B.DIVIDE_CODE,'') LIKE COALESCE(:DIVIDE_CODE,'') || '%' "
-    " ORDER BY B.ITEM_NAME, A.ITEM_CODE").arg(sql::UnitName(QStringLiteral("B.SOOBUL_UNIT")));
 
 const QString kItemLookup = QStringLiteral(
     "SELECT A.ITEM_CODE, A.ITEM_NAME, A.ITEM_STANDARD1, %1 SOOBUL_UNIT_NM "
@@ -133,11 +107,9 @@ TfrmOEI010::TfrmOEI010(QWidget *parent) : TfrmZOI010(QStringLiteral("OEI010"), p
                           false),
         item,
     });
-    classes->reload();
-
     const QString today = GetSystemDate();
+    picker->start(today.left(7));
     medSILS_DATE_S->setPlainText(today);
-    medYYMM->setPlainText(today.left(7));
     // The count opens empty: the lines of no warehouse.
     edtSTRG_CODE_S->clear();
     loadCount();
@@ -158,79 +130,13 @@ void TfrmOEI010::buildSearchPanel()
 
 QWidget *TfrmOEI010::buildPicking()
 {
-    auto *box = new QWidget(panMain);
-    auto *layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    pgcPick = new QTabWidget(box);
-    pgcPick->setObjectName(QStringLiteral("pgcPick"));
-
-    auto *itemPage = new QWidget(pgcPick);
-    auto *classRow = new QHBoxLayout;
-    classes = new ClassCombos(ScreenConnection(), QStringLiteral("OX030MS"), itemPage);
-    classes->placeIn(classRow, 0);
-    edtItem_code_s = CodeBox(itemPage, "edtItem_code_s", 8, 70);
-    edtItem_name_s = TextBox(itemPage, "edtItem_name_s", 100);
-    edtItem_index = TextBox(itemPage, "edtItem_index", 20);
-    bbtItemSelect = makeButton(itemPage, QStringLiteral("bbtItemSelect"), QStringLiteral("품목조회"));
-    auto *itemLayout = new QVBoxLayout(itemPage);
-    itemLayout->addLayout(classRow);
-    auto *fieldRow = new QHBoxLayout;
-    FieldRow(fieldRow, {Labelled(QStringLiteral("품목코드"), {edtItem_code_s}),
-                        Labelled(QStringLiteral("품 목 명"), {edtItem_name_s}),
-                        Labelled(QStringLiteral("품목색인"), {edtItem_index}), Bare(bbtItemSelect)});
-    itemLayout->addLayout(fieldRow);
-    pgcPick->addTab(itemPage, QStringLiteral("품목조회"));
-
-    auto *stockPage = new QWidget(pgcPick);
-    medYYMM = MonthBox(stockPage, "medYYMM");
-    bbtStock = makeButton(stockPage, QStringLiteral("bbtStock"), QStringLiteral("재고품목조회"));
-    auto *stockLayout = new QHBoxLayout(stockPage);
-    FieldRow(stockLayout, {Labelled(QStringLiteral("기준년월"), {medYYMM}), Bare(bbtStock)});
-    stockLayout->addStretch(1);
-    pgcPick->addTab(stockPage, QStringLiteral("재고품목조회"));
-    layout->addWidget(pgcPick);
-
-    bbtSelectAll = makeButton(box, QStringLiteral("bbtSelectAll"), QStringLiteral("전체선택"));
-    bbtSelectCancel = makeButton(box, QStringLiteral("bbtSelectCancel"), QStringLiteral("선택취소"));
-    layout->addWidget(ButtonRow(box, {bbtSelectAll, bbtSelectCancel}));
-
-    using namespace widgets;
-    cdsItem = new RecordSet(this);
-    rgdItem = new DataGrid(box);
-    rgdItem->setObjectName(QStringLiteral("rgdItem"));
-    rgdItem->setColumns({
-        // field            title        width  format      options
-        {"SEL",            "선택",         36,  {},         col::Tick | col::Editable},
-        {"ITEM_CODE",      "품목코드",      0},
-        {"ITEM_NAME",      "품 목 명",    150},
-        {"ITEM_STANDARD1", "규  격",       90},
-        {"SOOBUL_YN",      "재고관리",      50,  {},         col::Center},
-        {"STOC_QTY",       "현재고",        70,  "#,##0.0"},
-        {"DELI_QTY",       "출고",          70,  "#,##0.0"},
-        {"SOOBUL_UNIT_NM", "단위",          40},
-    });
-    rgdItem->setRecordSet(cdsItem);
-    rgdItem->setFooterCount(1);
-    rgdItem->setFooterTitle(0, QStringLiteral("갯수"));
-    rgdItem->setCellStyler([this](int col, int row, CellStyle &style) {
-        if (col == 4 && cdsItem->value(row, QStringLiteral("SOOBUL_YN")).toString() == QLatin1String("N"))
-            style.background = Qt::red;
-    });
-    layout->addWidget(rgdItem, 1);
-
+    picker = new ItemPicker(ScreenConnection(), true, panMain);
     bbtMove = makeButton(panMain, QStringLiteral("bbtMove"), QStringLiteral("품목조회 자료 가져오기"));
     bbtMove->setFixedWidth(170);
-
-    const auto tickAll = [this](const QString &value) {
-        for (int row = 0; row < cdsItem->recordCount(); ++row)
-            cdsItem->setValue(row, QStringLiteral("SEL"), value);
-    };
-    connect(bbtSelectAll, &QPushButton::clicked, this, [tickAll] { tickAll(QStringLiteral("1")); });
-    connect(bbtSelectCancel, &QPushButton::clicked, this, [tickAll] { tickAll(QStringLiteral("0")); });
-    connect(bbtItemSelect, &QPushButton::clicked, this, [this] { RunUserAction([this] { bbtItemSelectClick(); }); });
-    connect(bbtStock, &QPushButton::clicked, this, [this] { RunUserAction([this] { bbtStockClick(); }); });
+    connect(picker->bbtItemSelect, &QPushButton::clicked, this, [this] { RunUserAction([this] { bbtItemSelectClick(); }); });
+    connect(picker->bbtStock, &QPushButton::clicked, this, [this] { RunUserAction([this] { bbtStockClick(); }); });
     connect(bbtMove, &QPushButton::clicked, this, [this] { RunUserAction([this] { bbtMoveClick(); }); });
-    return box;
+    return picker;
 }
 
 void TfrmOEI010::buildCount()
@@ -376,43 +282,22 @@ void TfrmOEI010::glOnExitEvent(QWidget *control)
         CheckDateOnLeave(medSILS_DATE_S);
     else if (control == edtSils_Qty)
         showAdjustment();
-    else if (control == medYYMM && !medYYMM->plainText().isEmpty() && medYYMM->monthText().isEmpty()) {
-        const bool whole = medYYMM->plainText().size() == 6;
-        medYYMM->clear();
-        if (whole) {
-            ShowInfo(QStringLiteral("년월을 정확히 입력하여 주십시오."));
-            medYYMM->setFocus();
-        }
-    }
+    else if (control == picker->medYYMM)
+        picker->checkMonthOnLeave();
 }
 
 // ---------------------------------------------------------------- picking
 
 void TfrmOEI010::bbtItemSelectClick()
 {
-    if (!warehouseChosen())
-        return;
-    OpenRecords(*cdsItem, ScreenConnection(), kItems,
-                {{QStringLiteral("STOC_YYMM"), countMonth()},
-                 {QStringLiteral("STRG_CODE"), edtSTRG_CODE_S->text().trimmed()},
-                 {QStringLiteral("ITEM_CODE"), edtItem_code_s->text().trimmed()},
-                 {QStringLiteral("ITEM_NAME"), edtItem_name_s->text().trimmed()},
-                 {QStringLiteral("ITEM_INDEX"), edtItem_index->text().trimmed()},
-                 {QStringLiteral("DIVIDE_CODE"), classes->deepestCode()}});
-    rgdItem->showRowCount(0, 2);
-    rgdItem->setFocus();
+    if (warehouseChosen())
+        picker->queryItems(edtSTRG_CODE_S->text().trimmed(), countMonth());
 }
 
 void TfrmOEI010::bbtStockClick()
 {
-    if (!warehouseChosen())
-        return;
-    OpenRecords(*cdsItem, ScreenConnection(), kStockItems,
-                {{QStringLiteral("STOC_YYMM"), medYYMM->monthText()},
-                 {QStringLiteral("STRG_CODE"), edtSTRG_CODE_S->text().trimmed()},
-                 {QStringLiteral("DIVIDE_CODE"), classes->deepestCode()}});
-    rgdItem->showRowCount(0, 2);
-    rgdItem->setFocus();
+    if (warehouseChosen())
+        picker->queryStock(edtSTRG_CODE_S->text().trimmed());
 }
 
 // Ticked stock-managed items not yet counted join the count with nothing
@@ -421,22 +306,19 @@ void TfrmOEI010::bbtMoveClick()
 {
     if (WorkMode != wmInsert)
         return;
-    for (int row = 0; row < cdsItem->recordCount(); ++row) {
-        const auto value = [&](const char *field) { return cdsItem->value(row, QLatin1String(field)); };
-        const QString item = value("ITEM_CODE").toString();
-        if (value("SEL").toString() != QLatin1String("1") || value("SOOBUL_YN").toString() != QLatin1String("Y")
-            || cdsOX050MS->find(QStringLiteral("ITEM_CODE"), item) >= 0)
+    for (const PickedItem &item : picker->ticked()) {
+        if (!item.stockManaged || cdsOX050MS->find(QStringLiteral("ITEM_CODE"), item.code) >= 0)
             continue;
         m_lines->appendLine({{QStringLiteral("STRG_CODE"), edtSTRG_CODE_S->text().trimmed()},
                              {QStringLiteral("STRG_CODE_NM"), edtSTRG_CODE_NM_S->text()},
-                             {QStringLiteral("ITEM_CODE"), item},
-                             {QStringLiteral("ITEM_NAME"), value("ITEM_NAME")},
-                             {QStringLiteral("ITEM_STANDARD1"), value("ITEM_STANDARD1")},
-                             {QStringLiteral("DELI_QTY"), value("DELI_QTY").toDouble()},
+                             {QStringLiteral("ITEM_CODE"), item.code},
+                             {QStringLiteral("ITEM_NAME"), item.name},
+                             {QStringLiteral("ITEM_STANDARD1"), item.standard},
+                             {QStringLiteral("DELI_QTY"), item.issues},
                              {QStringLiteral("SILS_QTY"), 0.0},
-                             {QStringLiteral("STOC_QTY"), value("STOC_QTY").toDouble()},
+                             {QStringLiteral("STOC_QTY"), item.stock},
                              {QStringLiteral("GG_QTY"), 0.0},
-                             {QStringLiteral("SOOBUL_UNIT_NM"), value("SOOBUL_UNIT_NM")}});
+                             {QStringLiteral("SOOBUL_UNIT_NM"), item.unitName}});
     }
 }
 
@@ -469,7 +351,7 @@ void TfrmOEI010::postCount(const QString &flag)
                                               {{QStringLiteral("I_SILS_DATE"), countDate()},
                                                {QStringLiteral("I_STRG_CODE"), edtSTRG_CODE_S->text().trimmed()},
                                                {QStringLiteral("I_FLAG"), flag},
-                                               {QStringLiteral("I_DIVE_CODE"), classes->code(1).left(1)}})
+                                               {QStringLiteral("I_DIVE_CODE"), picker->classes->code(1).left(1)}})
                                .value(QStringLiteral("O_CHK"));
     if (answer.trimmed() == QLatin1String("Y"))
         return;

@@ -1,11 +1,10 @@
 #pragma once
 #include "framework/ZOI010.h"
 
-class ClassCombos;
+class ItemPicker;
 class LineEditor;
 class QLineEdit;
 class QPushButton;
-class QTabWidget;
 namespace widgets { class DataGrid; class MaskEdit; class NumEdit; class RecordSet; }
 
 // 재고 실사 조정: the counted quantity of each item of a warehouse on a
@@ -16,14 +15,12 @@ class TfrmOEI010 : public TfrmZOI010 {
 public:
     explicit TfrmOEI010(QWidget *parent = nullptr);
 
-    widgets::MaskEdit *medSILS_DATE_S, *medYYMM;
+    widgets::MaskEdit *medSILS_DATE_S;
     QLineEdit *edtSTRG_CODE_S, *edtSTRG_CODE_NM_S;
-    ClassCombos *classes;
-    QLineEdit *edtItem_code_s, *edtItem_name_s, *edtItem_index;
-    QTabWidget *pgcPick;
-    QPushButton *bbtItemSelect, *bbtStock, *bbtSelectAll, *bbtSelectCancel, *bbtMove;
-    widgets::RecordSet *cdsItem, *cdsOX050MS;
-    widgets::DataGrid *rgdItem, *rgdOX050MS;
+    ItemPicker *picker;   // the pages "품목조회" and "재고품목조회"
+    QPushButton *bbtMove;
+    widgets::RecordSet *cdsOX050MS;
+    widgets::DataGrid *rgdOX050MS;
     QLineEdit *edtSTRG_CODE, *edtSTRG_CODE_NM, *edtITEM_CODE, *edtITEM_NAME, *edtITEM_STANDARD1, *edtSOOBUL_UNIT_NM;
     widgets::NumEdit *edtSils_Qty, *edtStoc_Qty, *edtStoc_Cost, *edtGG_QTY;
     QPushButton *btnLineAppend, *btnLineDelete;
