@@ -41,10 +41,6 @@ const QString kCount = QStringLiteral(
     .arg(kMonthFigure.arg(QStringLiteral("CURR_DELI_QTY"), QStringLiteral("A.ITEM_CODE")),
          sql::UnitName(QStringLiteral("B.SOOBUL_UNIT")));
 
-const QString kItemLookup = QStringLiteral(
-    "SELECT A.ITEM_CODE, A.ITEM_NAME, A.ITEM_STANDARD1, %1 SOOBUL_UNIT_NM "
-    "  FROM OX010MS A WHERE A.USE_YN = 'Y' ORDER BY A.ITEM_CODE").arg(sql::UnitName(QStringLiteral("A.SOOBUL_UNIT")));
-
 const QString kDayCost = QStringLiteral(
     "SELECT COALESCE(MAX(STOCK_COST),0) FROM OZ050MS WHERE STOCK_DATE = :STOCK_DATE AND ITEM_CODE = :ITEM_CODE");
 
@@ -96,12 +92,11 @@ TfrmOEI010::TfrmOEI010(QWidget *parent) : TfrmZOI010(QStringLiteral("OEI010"), p
     mainLayout->addLayout(right, 3);
     FormCreate();
 
-    Lookup item = lookup::Item(QStringLiteral("pbtnITEM_CODE"),
+    const Lookup item = lookup::StockItem(QStringLiteral("pbtnITEM_CODE"),
                                {QStringLiteral("edtITEM_CODE"), QStringLiteral("edtITEM_NAME"),
                                 QStringLiteral("edtITEM_STANDARD1"), QStringLiteral("edtSOOBUL_UNIT_NM")},
                                {.afterPick = [this](TPopupBtn &) { itemChosen(); },
                                 .afterClear = [this] { ClearFields({edtStoc_Qty, edtStoc_Cost, edtGG_QTY}); }});
-    item.sql = kItemLookup;
     InstallLookups({
         lookup::Warehouse(QStringLiteral("pbtnSTRG_CODE_S"), {QStringLiteral("edtSTRG_CODE_S"), QStringLiteral("edtSTRG_CODE_NM_S")},
                           false),
