@@ -386,7 +386,7 @@ void TfrmOEI010::glSave()
         for (int row : m_lines->lineRows()) {
             db::Query q(ScreenConnection(), kInsertLine);
             q.bind(QStringLiteral("SILS_DATE"), countDate())
-                .bind(QStringLiteral("STRG_CODE"), m_lines->text(row, QStringLiteral("STRG_CODE")))
+                .bind(QStringLiteral("STRG_CODE"), strg)
                 .bind(QStringLiteral("ITEM_CODE"), m_lines->text(row, QStringLiteral("ITEM_CODE")))
                 .bind(QStringLiteral("SILS_QTY"), m_lines->number(row, QStringLiteral("SILS_QTY")))
                 .bind(QStringLiteral("SILS_COST"), m_lines->number(row, QStringLiteral("GG_QTY")))
