@@ -49,4 +49,18 @@ inline void failDayInDatabase(db::Connection &conn, const QString &day)
     ddl(conn, QStringLiteral("CREATE TRIGGER FAIL_DAY BEFORE INSERT ON OZ050MS FOR EACH ROW EXECUTE FUNCTION FAIL_DAY()"));
 }
 
+// Reopening the day fails in the database.
+inline void failReopeningInDatabase(db::Connection &conn, const QString &day)
+{
+    if (testdb::engine() == db::Engine::SQLite) {
+        ddl(conn, QStringLiteral("CREATE TRIGGER FAIL_REOPEN BEFORE UPDATE ON OZ060MS WHEN NEW.CLOS_DATE = '%1' "
+                                 "BEGIN SELECT RAISE(ABORT, 'the day is being audited'); END").arg(day));
+        return;
+    }
+    ddl(conn, QStringLiteral("CREATE FUNCTION FAIL_REOPEN() RETURNS trigger AS $$ BEGIN "
+                             "IF NEW.CLOS_DATE = DATE '%1' THEN RAISE EXCEPTION 'the day is being audited'; "
+                             "END IF; RETURN NEW; END $$ LANGUAGE plpgsql").arg(day));
+    ddl(conn, QStringLiteral("CREATE TRIGGER FAIL_REOPEN BEFORE UPDATE ON OZ060MS FOR EACH ROW EXECUTE FUNCTION FAIL_REOPEN()"));
+}
+
 } // namespace fixtures

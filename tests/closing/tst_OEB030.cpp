@@ -221,6 +221,25 @@ private Q_SLOTS:
         QCOMPARE(dialogs.texts(), (QStringList{kDone, QStringLiteral("구매자재 일마감이 취소 되었습니다.")}));
     }
 
+    // The cancel is all or nothing: one day that cannot be reopened keeps the
+    // others closed too, and the user sees the failure, not the success.
+    void cancelRunsInOneTransaction()
+    {
+        TestSession session;
+        exec(session.conn(), "INSERT INTO OZ060MS (CLOS_DATE, CLOS_CHK) VALUES ('2026-05-03', 'Y'), ('2026-05-04', 'Y')");
+        failReopeningInDatabase(session.conn(), "2026-05-04");
+        DialogRecorder dialogs;
+        Screen s;
+        s.search("202605");
+        s.tick({"2026-05-03", "2026-05-04"});
+        s.form.bbtEnd_Cancel->click();
+        QCOMPARE(flag(session, "2026-05-03"), QStringLiteral("Y"));
+        QCOMPARE(flag(session, "2026-05-04"), QStringLiteral("Y"));
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].kind, MessageKind::Error);
+        QVERIFY2(dialogs.lastText().contains(QStringLiteral("the day is being audited")), qPrintable(dialogs.lastText()));
+    }
+
     void monthFieldIsChecked()
     {
         TestSession session;

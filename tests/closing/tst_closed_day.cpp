@@ -9,14 +9,17 @@
 // - attempt: drives the screen to do the operation on a document whose
 //   tested date is `day`, answering every question with yes.
 // The fixture has, on kDay in warehouse 110, a posted opening stock list and
-// a posted stock count, so deletions have something to delete.
+// a posted stock count, so deletions have something to delete; the day is
+// then closed on the daily closing screen.
 
 #include "ClosingScreenFixtures.h"
+#include "modules/closing/OEB030.h"
 #include "modules/closing/OEI010.h"
 #include "modules/master/OXI080.h"
 #include "support/DialogRecorder.h"
 #include "support/ScreenDriver.h"
 #include "support/Session.h"
+#include "widgets/DataGrid.h"
 #include "widgets/RecordSet.h"
 
 #include <QPushButton>
@@ -116,6 +119,18 @@ const QList<ClosedDayRow> &rows()
     return table;
 }
 
+// The day closed as the user closes it, on the daily closing screen.
+void closeDay(const QString &day)
+{
+    ScreenDriver<TfrmOEB030> s;
+    s.type("medYYMM", day.left(4) + day.mid(5, 2));
+    s.key(Qt::Key_F3);
+    s.form.rgdEnd->setFocus();
+    s.form.rgdEnd->setCurrentCell(0, s.form.cdsEnd->find(QStringLiteral("CLOS_DATE"), day));
+    QTest::keyClick(s.form.rgdEnd, Qt::Key_Space);
+    s.form.bbEnd->click();
+}
+
 QStringList stockState(db::Connection &conn)
 {
     QStringList state = snapshot(conn);
@@ -153,10 +168,12 @@ private Q_SLOTS:
                 inputs.append({QStringLiteral("I_DIVE_CODE"), QString()});
             QCOMPARE(call(conn, "PR_O_DATE_STOCK_SIL_UPDATE", inputs), QStringLiteral("Y"));
         }
-        exec(conn, "INSERT INTO OZ060MS (CLOS_DATE, CLOS_CHK) VALUES (:D, 'Y')", {{"D", kDay}});
+        DialogRecorder dialogs;
+        closeDay(kDay);
+        QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("일마감 [PR_O_DAY_END] 처리가 완료 되었습니다.")});
+        dialogs.clear();
         const QStringList before = stockState(conn);
 
-        DialogRecorder dialogs;
         r.attempt(dialogs, kDay);
         QVERIFY2(dialogs.texts().contains(r.refusal),
                  qPrintable(QStringLiteral("%1 (%2): %3").arg(QLatin1String(r.operation), QLatin1String(r.dateTested),
