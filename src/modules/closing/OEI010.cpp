@@ -24,22 +24,19 @@ using namespace kit;
 
 namespace {
 
-// The issues and the stock of an item in the search warehouse in the count's month.
-const QString kMonthFigure = QStringLiteral(
-    "COALESCE((SELECT MAX(Z.%1) FROM OZ010MS Z WHERE Z.STOC_YYMM = :STOC_YYMM AND Z.STRG_CODE = :STRG_CODE "
-    "AND Z.ITEM_CODE = %2), 0)");
-
 const QString kCount = QStringLiteral(
     "SELECT A.STRG_CODE, (SELECT MAX(S.STRG_NAME) FROM OX060MS S WHERE S.STRG_CODE = A.STRG_CODE) STRG_CODE_NM, "
-    "       A.ITEM_CODE, B.ITEM_NAME, B.ITEM_STANDARD1, %1 DELI_QTY, A.SILS_QTY, A.SILS_AMT STOC_QTY, "
+    "       A.ITEM_CODE, B.ITEM_NAME, B.ITEM_STANDARD1, "
+    "       COALESCE((SELECT MAX(Z.CURR_DELI_QTY) FROM OZ010MS Z WHERE Z.STOC_YYMM = :STOC_YYMM "
+    "                 AND Z.STRG_CODE = A.STRG_CODE AND Z.ITEM_CODE = A.ITEM_CODE), 0) DELI_QTY, "
+    "       A.SILS_QTY, A.SILS_AMT STOC_QTY, "
     "       COALESCE((SELECT MAX(C.STOCK_COST) FROM OZ050MS C WHERE C.STOCK_DATE = A.SILS_DATE "
     "                 AND C.ITEM_CODE = A.ITEM_CODE), 0) STOC_COST, "
-    "       A.SILS_COST GG_QTY, %2 SOOBUL_UNIT_NM, '1' CHK "
+    "       A.SILS_COST GG_QTY, %1 SOOBUL_UNIT_NM, '1' CHK "
     "  FROM OZ020MS A JOIN OX010MS B ON B.ITEM_CODE = A.ITEM_CODE "
     " WHERE A.SILS_DATE = :SILS_DATE AND A.SILS_GUBUN = '2' AND A.STRG_CODE = :STRG_CODE "
     " ORDER BY B.ITEM_NAME, A.ITEM_CODE")
-    .arg(kMonthFigure.arg(QStringLiteral("CURR_DELI_QTY"), QStringLiteral("A.ITEM_CODE")),
-         sql::UnitName(QStringLiteral("B.SOOBUL_UNIT")));
+    .arg(sql::UnitName(QStringLiteral("B.SOOBUL_UNIT")));
 
 const QString kDayCost = QStringLiteral(
     "SELECT COALESCE(MAX(STOCK_COST),0) FROM OZ050MS WHERE STOCK_DATE = :STOCK_DATE AND ITEM_CODE = :ITEM_CODE");
