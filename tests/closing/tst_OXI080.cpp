@@ -3,6 +3,7 @@
 // batch of the date.
 
 #include "ClosingScreenFixtures.h"
+#include "framework/ItemPicker.h"
 #include "modules/master/OXI080.h"
 #include "support/DialogRecorder.h"
 #include "support/ScreenDriver.h"
@@ -123,6 +124,29 @@ private Q_SLOTS:
         QCOMPARE(stock(session, "STOC_QTY"), QStringLiteral("25"));
         QCOMPARE(stock(session, "STOC_ACTU_QTY"), QStringLiteral("-3"));
         QCOMPARE(s.form.cdsOX050MS->recordCount(), 0);
+    }
+
+    // Items ticked in the chooser join the list once, with nothing entered yet.
+    void chooserAddsTickedItemsOnce()
+    {
+        TestSession session;
+        DialogRecorder dialogs;
+        Screen s;
+        s.listOf("110", kDay);
+        s.key(Qt::Key_F4);
+        s.type("edtItem_name_s", QStringLiteral("한우 등심"));
+        s.form.picker->bbtItemSelect->click();
+        const int found = s.form.picker->cdsItem->recordCount();
+        QVERIFY(found > 0);
+        s.form.picker->bbtSelectAll->click();
+        s.form.bbtMove->click();
+        s.form.bbtMove->click();
+        QCOMPARE(s.form.cdsOX050MS->recordCount(), found + 1);   // and the entry row
+        QCOMPARE(s.form.rgdOX050MS->footerText(0, 3), QString::number(found));
+        QCOMPARE(s.form.cdsOX050MS->value(0, QStringLiteral("SILS_QTY")).toDouble(), 0.0);
+        s.form.picker->bbtSelectCancel->click();
+        QCOMPARE(s.form.picker->cdsItem->value(0, QStringLiteral("SEL")).toString(), QStringLiteral("0"));
+        QVERIFY(dialogs.messages.isEmpty());
     }
 
     void emptyListIsRefused()
