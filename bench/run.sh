@@ -14,6 +14,8 @@ printf '[bench]\nhost=%s\nport=%s\ndbname=postgres\n' "$PURCHASING_PG_HOST" "$PU
 "$build/purchasing-db" init bench >/dev/null
 "$build/bench_closing" "$work/bench.db"
 "$build/bench_closing" bench
+QT_QPA_PLATFORM=offscreen "$build/bench_closing_screens" "$work/bench.db"
+QT_QPA_PLATFORM=offscreen "$build/bench_closing_screens" bench
 "$build/bench_adminno" "$work/bench.db"
 "$build/bench_adminno" bench
 "$build/purchasing-db" init "$work/stock.db" >/dev/null

@@ -84,8 +84,12 @@ LineEditor::Applied LineEditor::apply()
         }
         write(row);
         applied = Applied::Overwritten;
-    } else if (const int same = m_rules.mergeRepeats ? sameItem(m_panel.value(m_rules.key).toString(), row) : -1;
-               same >= 0) {
+    } else if (const int same = m_rules.repeat == LineRules::Repeat::NewLine
+                                    ? -1 : sameItem(m_panel.value(m_rules.key).toString(), row);
+               same >= 0 && m_rules.repeat == LineRules::Repeat::Replace) {
+        write(same);
+        applied = Applied::Overwritten;
+    } else if (same >= 0) {
         const double qty = number(same, m_rules.qty) + m_panel.value(m_rules.qty).toDouble();
         m_lines->setValue(same, m_rules.qty, qty);
         if (!m_rules.amount.isEmpty())

@@ -5,7 +5,8 @@
 //
 // - while the document is edited an entry row stands at the end; applying
 //   the panel there appends a line (numbered, with the new-line values) and
-//   a fresh entry row, or adds the quantity to the line of the same item;
+//   a fresh entry row, or adds the quantity to the line of the same item
+//   (or replaces that line, when the rules say so);
 // - applying it on a line overwrites that line (after the screen's check);
 // - the amount of a line is quantity × price;
 // - the footer shows the count of lines and the sums of the summed columns.
@@ -36,10 +37,13 @@ struct LineRules {
     // Why the line in `row` may not take the panel's values; empty: it may.
     std::function<QString(int row)> refuseOverwrite = {};
     QWidget *entryFocus = nullptr;   // after applying, the user types the next line here
-    // A repeated item adds its quantity to the line already there; without
-    // it every application at the entry row is a line of its own (lines that
-    // carry references of their own, e.g. the order line they came from).
-    bool mergeRepeats = true;
+    // What applying an item that already has a line does.
+    enum class Repeat {
+        AddQuantity,   // adds the panel's quantity to that line
+        Replace,       // overwrites that line (a count states the quantity, it does not add to it)
+        NewLine,       // appends a line of its own (lines carrying references of their own, e.g. an order line)
+    };
+    Repeat repeat = Repeat::AddQuantity;
 };
 
 class LineEditor : public QObject {

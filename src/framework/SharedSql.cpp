@@ -120,4 +120,13 @@ Lookup Item(const QString &button, const QStringList &into, const LookupOptions 
             texts({"품목코드", "품목명", "규격", "단위"}), texts({"10", "30", "20", "6"}), options};
 }
 
+Lookup StockItem(const QString &button, const QStringList &into, const LookupOptions &options)
+{
+    Lookup items = Item(button, into, options);
+    items.sql = QStringLiteral("SELECT A.ITEM_CODE, A.ITEM_NAME, A.ITEM_STANDARD1, %1 SOOBUL_UNIT_NM "
+                               "  FROM OX010MS A WHERE A.USE_YN = 'Y' ORDER BY A.ITEM_CODE")
+                    .arg(sql::UnitName(QStringLiteral("A.SOOBUL_UNIT")));
+    return items;
+}
+
 } // namespace lookup

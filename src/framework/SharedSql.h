@@ -43,5 +43,7 @@ Lookup Employee(const QString &button, const QStringList &into, const LookupOpti
 Lookup Supplier(const QString &button, const QStringList &into, bool inUseOnly, const LookupOptions &options = {});
 // Items in use typed by name: code, name, standard, unit name.
 Lookup Item(const QString &button, const QStringList &into, const LookupOptions &options = {});
+// The same items with the name of their stock unit, for the stock screens.
+Lookup StockItem(const QString &button, const QStringList &into, const LookupOptions &options = {});
 
 } // namespace lookup

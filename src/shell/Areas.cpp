@@ -1,4 +1,5 @@
 #include "shell/Areas.h"
+#include "modules/closing/ClosingArea.h"
 #include "modules/master/MasterArea.h"
 #include "modules/materials/MaterialsArea.h"
 #include "modules/orders/OrdersArea.h"
@@ -16,5 +17,6 @@ void RegisterAreas()
         RegisterOrdersArea();
         RegisterMaterialsArea();
         RegisterReceivingArea();
+        RegisterClosingArea();
     });
 }

@@ -202,10 +202,10 @@ private Q_SLOTS:
         QVERIFY(w.FormCreate());
         w.show();
         DialogRecorder dialogs;
-        QAction *entry = w.findChild<QAction *>(QStringLiteral("OEB020"));
+        QAction *entry = w.findChild<QAction *>(QStringLiteral("OHI010"));
         QVERIFY(entry);
         entry->trigger();
-        QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("OEB020 프로그램은 아직 준비되지 않았습니다.")});
+        QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("OHI010 프로그램은 아직 준비되지 않았습니다.")});
         QCOMPARE(dialogs.messages.first().kind, MessageKind::Info);
         QCOMPARE(w.pgcTabs->count(), 0);
         QVERIFY(windowMenu(w).isEmpty());

@@ -5,6 +5,7 @@
 #include "modules/master/OXI020.h"
 #include "modules/master/OXI060.h"
 #include "modules/master/OXI070.h"
+#include "modules/master/OXI080.h"
 #include "reports/Catalogue.h"
 
 void RegisterMasterArea()
@@ -13,6 +14,7 @@ void RegisterMasterArea()
     RegisterScreen<TfrmOXI020>(QStringLiteral("OXI020"));
     RegisterScreen<TfrmOXI060>(QStringLiteral("OXI060"));
     RegisterScreen<TfrmOXI070>(QStringLiteral("OXI070"));
+    RegisterScreen<TfrmOXI080>(QStringLiteral("OXI080"));
     // common codes by head (ZX010MS): [head prefix]
     reports::registerReport(QStringLiteral("code_list.mrd"), &reports::buildCodeList);
 }

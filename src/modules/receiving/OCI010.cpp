@@ -311,7 +311,7 @@ void TfrmOCI010::buildLines()
                     {[this] { return edtPUT_QTY->value() > 0; }, QStringLiteral("수량을 반드시 입력하세요"), edtORDE_QTY}},
          .entryFocus = edtITEM_NAME,
          // Each line answers for its own order line, even for the same item.
-         .mergeRepeats = false},
+         .repeat = LineRules::Repeat::NewLine},
         this);
     connect(m_lines, &LineEditor::lineShown, this, [this](int) {
         cbTAX_GUBUN->setCurrentIndex(edtTAX_GUBUN->text().startsWith(u'2') ? 1 : 0);

@@ -235,7 +235,7 @@ void TfrmOCI030::buildLines()
                      QStringLiteral("품목코드는 반드시 입력하세요"), edtITEM_CODE},
                     {[this] { return edtQTY->value() > 0; }, QStringLiteral("수량을 반드시 입력하세요"), edtQTY}},
          .entryFocus = edtITEM_CODE,
-         .mergeRepeats = false},
+         .repeat = LineRules::Repeat::NewLine},
         this);
     connect(btnLineAppend, &QPushButton::clicked, this, [this] { RunUserAction([this] { btnLineAppendClick(); }); });
     connect(btnLineAdd, &QPushButton::clicked, this, [this] { RunUserAction([this] { btnLineAddClick(); }); });
