@@ -1,4 +1,5 @@
 #include "shell/Areas.h"
+#include "modules/issues/IssuesArea.h"
 #include "modules/master/MasterArea.h"
 #include "modules/materials/MaterialsArea.h"
 #include "modules/orders/OrdersArea.h"
@@ -14,5 +15,6 @@ void RegisterAreas()
         RegisterRequestsArea();
         RegisterOrdersArea();
         RegisterMaterialsArea();
+        RegisterIssuesArea();
     });
 }

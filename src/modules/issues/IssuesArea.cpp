@@ -1,0 +1,8 @@
+#include "modules/issues/IssuesArea.h"
+#include "framework/ProgramTable.h"
+#include "modules/issues/ODI010.h"
+
+void RegisterIssuesArea()
+{
+    RegisterScreen<TfrmODI010>(QStringLiteral("ODI010"));
+}
