@@ -2,9 +2,17 @@
 #include "framework/ProgramTable.h"
 #include "modules/issues/ODI010.h"
 #include "modules/issues/ODI011.h"
+#include "modules/issues/ODI020.h"
+#include "modules/issues/ODI021.h"
+#include "modules/issues/ODI030.h"
+#include "modules/issues/ODI031.h"
 
 void RegisterIssuesArea()
 {
     RegisterScreen<TfrmODI010>(QStringLiteral("ODI010"));
     RegisterScreen<TfrmODI011>(QStringLiteral("ODI011"));
+    RegisterScreen<TfrmODI020>(QStringLiteral("ODI020"));
+    RegisterScreen<TfrmODI021>(QStringLiteral("ODI021"));
+    RegisterScreen<TfrmODI030>(QStringLiteral("ODI030"));
+    RegisterScreen<TfrmODI031>(QStringLiteral("ODI031"));
 }
