@@ -6,6 +6,7 @@
 #include "modules/issues/ODI021.h"
 #include "modules/issues/ODI030.h"
 #include "modules/issues/ODI031.h"
+#include "modules/issues/ODI040.h"
 #include "modules/issues/ODI050.h"
 
 void RegisterIssuesArea()
@@ -16,5 +17,6 @@ void RegisterIssuesArea()
     RegisterScreen<TfrmODI021>(QStringLiteral("ODI021"));
     RegisterScreen<TfrmODI030>(QStringLiteral("ODI030"));
     RegisterScreen<TfrmODI031>(QStringLiteral("ODI031"));
+    RegisterScreen<TfrmODI040>(QStringLiteral("ODI040"));
     RegisterScreen<TfrmODI050>(QStringLiteral("ODI050"));
 }
