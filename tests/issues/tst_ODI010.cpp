@@ -9,6 +9,7 @@
 #include "support/DialogRecorder.h"
 #include "support/ScreenDriver.h"
 
+#include "reports/Preview.h"
 #include "widgets/DataGrid.h"
 #include "widgets/RecordSet.h"
 
@@ -214,6 +215,34 @@ private Q_SLOTS:
         QCOMPARE(session.scalar(QStringLiteral("SELECT COUNT(*) FROM OD010DT")), QStringLiteral("0"));
         QCOMPARE(stock(session, kStore, kTenderloin, day), 5.0);
         VERIFY_STOCK_INVARIANTS(session);
+    }
+
+    // The request form values the lines at the day's stock cost; the total
+    // is the sum of the rounded amounts.
+    void requestFormPreview()
+    {
+        TestSession session;
+        DialogRecorder dialogs;
+        const QString day = today(session);
+        receive(session, kStore, {{kTenderloin, 5}, {kStriploin, 4}}, day);
+        for (const auto &[item, cost] : {std::pair{kTenderloin, "1000.5"}, std::pair{kStriploin, "2000.25"}})
+            stockfx::exec(session.conn(), QStringLiteral("INSERT INTO OZ050MS (STOCK_DATE, ITEM_CODE, STOCK_COST) VALUES (:D, :I, :C)"),
+                          {{"D", day}, {"I", item}, {"C", QString::fromLatin1(cost)}});
+        Screen s;
+        s.startIssue(kStore);
+        s.addLine(QStringLiteral("한우 안심"), QStringLiteral("5"));
+        s.addLine(QStringLiteral("한우 채끝"), QStringLiteral("1"));
+        s.key(Qt::Key_F2);
+        QTest::mouseClick(s.form.bbtPreview, Qt::LeftButton);
+        auto *preview = s.form.findChild<reports::PreviewWindow *>();
+        QVERIFY(preview);
+        const reports::Page &page = preview->pane()->document().pages.at(0);
+        QCOMPARE(page.text(QStringLiteral("qrlTitle")), QStringLiteral("출고의뢰서"));
+        QCOMPARE(page.text(QStringLiteral("qrlDeli_no")), s.form.edtDELI_NO->text());
+        QCOMPARE(page.text(QStringLiteral("qrlDeli_Date")), day);
+        QCOMPARE(page.text(QStringLiteral("qrlStrg_Code")), QStringLiteral("[110] 식품창고"));
+        QVERIFY(page.texts().contains(QStringLiteral("5,003")));
+        QCOMPARE(page.text(QStringLiteral("qrlSum")), QStringLiteral("7,003"));
     }
 
     // Counted quantities load only for an outlet warehouse, only food items

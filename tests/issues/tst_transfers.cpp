@@ -9,6 +9,7 @@
 #include "modules/issues/ODI031.h"
 #include "support/DialogRecorder.h"
 #include "support/ScreenDriver.h"
+#include "reports/Preview.h"
 #include "widgets/DataGrid.h"
 #include "widgets/RecordSet.h"
 
@@ -108,6 +109,14 @@ private Q_SLOTS:
         QCOMPARE(movement(session, kStore, day), QStringLiteral("0:3:0:2"));
         QCOMPARE(movement(session, kKitchen, day), QStringLiteral("3:0:3:0"));
         VERIFY_STOCK_INVARIANTS(session);
+
+        QTest::mouseClick(s.form.bbtPreview, Qt::LeftButton);
+        auto *preview = s.form.findChild<reports::PreviewWindow *>();
+        QVERIFY(preview);
+        const reports::Page &page = preview->pane()->document().pages.at(0);
+        QCOMPARE(page.text(QStringLiteral("qrlTitle")), QStringLiteral("이동불출의뢰서"));
+        QCOMPARE(page.text(QStringLiteral("qrlStrg_Code")), QStringLiteral("[110] 식품창고 에서 [210] 한식당 주방"));
+        QCOMPARE(page.text(QStringLiteral("qrlSum")), QStringLiteral("0"));
     }
 
     // Within one warehouse nothing moves: refused, nothing written.

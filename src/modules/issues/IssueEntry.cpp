@@ -11,6 +11,7 @@
 #include "framework/Serials.h"
 #include "framework/SharedSql.h"
 #include "modules/issues/IssueCommon.h"
+#include "modules/issues/ODP010.h"
 #include "session/Dialogs.h"
 #include "session/Session.h"
 #include "widgets/DataGrid.h"
@@ -128,6 +129,13 @@ IssueEntry::IssueEntry(IssueEntrySpec spec, QWidget *parent) : TfrmZOI010(spec.p
     mainLayout->insertLayout(0, work, 1);
     FormCreate();
     panRecordCount->hide();
+    if (m_spec.prints) {
+        bbtPrint->show();
+        bbtPreview->show();
+        connect(bbtPrint, &QPushButton::clicked, this, [this] { RunUserAction([this] { print(false); }); });
+        connect(bbtPreview, &QPushButton::clicked, this, [this] { RunUserAction([this] { print(true); }); });
+        addHotKey(QStringLiteral("popHotkeyPrint"), Qt::Key_F11, [this] { RunUserAction([this] { print(false); }); });
+    }
 
     InstallLookups({
         lookup::Warehouse(QStringLiteral("pbtnSTRG_CODE_S"), {QStringLiteral("edtSTRG_CODE_S"), QStringLiteral("edtSTRG_CODE_NM_S")}, false),
@@ -609,4 +617,16 @@ bool IssueEntry::glOnKeyDown(QWidget *control, QKeyEvent *event)
         return true;
     }
     return TfrmZOI010::glOnKeyDown(control, event);
+}
+
+void IssueEntry::print(bool toPreview)
+{
+    if (WorkMode != wmBrowse || cdsOD010MS->currentRow() < 0)
+        return;
+    TfrmODP010 form;
+    form.setLabel(QStringLiteral("qrlDeli_no"), cdsOD010MS->text(QStringLiteral("DELI_NO")));
+    form.setLabel(QStringLiteral("qrlDeli_Date"), cdsOD010MS->text(QStringLiteral("DELI_DATE")));
+    form.setLabel(QStringLiteral("qrlStrg_Code"), QStringLiteral("[%1] %2").arg(cdsOD010MS->text(QStringLiteral("STRG_CODE")),
+                                                                                 cdsOD010MS->text(QStringLiteral("STRG_CODE_NM"))));
+    form.run(currentKey(), toPreview, this);
 }

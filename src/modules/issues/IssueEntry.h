@@ -31,6 +31,7 @@ struct IssueEntrySpec {
     QList<QPair<QString, QString>> kinds;   // an other issue: the kinds to choose (code, name)
     QString dateRequired;
     bool loadsCounts;              // "실사조정 자료 불러오기" for outlets
+    bool prints;                   // the issue request form, to the preview or the printer
 };
 
 class IssueEntry : public TfrmZOI010 {
@@ -56,6 +57,8 @@ public:
     QPushButton *btnLineAppend, *btnLineDelete, *btnLoad = nullptr;
 
     void btnLoadClick();
+    // The current issue's request form.
+    void print(bool toPreview);
 
 protected:
     void glSelect() override;

@@ -14,7 +14,7 @@ IssueEntrySpec spec()
          c("DELI_NUM", "출고넘버", 0), c("DELI_NO", "출고번호", 100), c("DELI_GUBUN", "출고구분CD", 0),
          c("DELI_GUBUN_NM", "출고구분", 70, "", Center), c("APPR_GUBUN", "확정구분코드", 0),
          c("APPR_GUBUN_NM", "확정구분", 70, "", Center), c("APPR_DATE", "확정일자", 80, "yyyy-mm-dd"), c("APPR_EMP_NO", "", 0)},
-        true, {}, QStringLiteral("이동일자는 반드시 입력하세요"), true,
+        true, {}, QStringLiteral("이동일자는 반드시 입력하세요"), true, true,
     };
 }
 

@@ -14,7 +14,7 @@ IssueEntrySpec spec()
          c("STRG_CODE_NM", "출고창고명", 120), c("DELI_NUM", "출고넘버", 0), c("DELI_GUBUN", "출고구분CD", 0),
          c("DELI_GUBUN_NM", "출고구분", 70, "", Center)},
         false, {{QStringLiteral("4"), QStringLiteral("폐    기")}, {QStringLiteral("5"), QStringLiteral("손 망 실")}},
-        QStringLiteral("출고일자는 반드시 입력하세요"), false,
+        QStringLiteral("출고일자는 반드시 입력하세요"), false, false,
     };
 }
 

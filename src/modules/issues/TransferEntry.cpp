@@ -11,6 +11,7 @@
 #include "framework/Serials.h"
 #include "framework/SharedSql.h"
 #include "modules/issues/IssueCommon.h"
+#include "modules/issues/ODP020.h"
 #include "session/Dialogs.h"
 #include "session/Session.h"
 #include "widgets/DataGrid.h"
@@ -134,6 +135,11 @@ TransferEntry::TransferEntry(TransferSpec spec, QWidget *parent)
     mainLayout->insertLayout(0, work, 1);
     FormCreate();
     panRecordCount->hide();
+    bbtPrint->show();
+    bbtPreview->show();
+    connect(bbtPrint, &QPushButton::clicked, this, [this] { RunUserAction([this] { print(false); }); });
+    connect(bbtPreview, &QPushButton::clicked, this, [this] { RunUserAction([this] { print(true); }); });
+    addHotKey(QStringLiteral("popHotkeyPrint"), Qt::Key_F11, [this] { RunUserAction([this] { print(false); }); });
 
     const auto warehouse = [](const char *button, const char *code, const char *name, const LookupOptions &options = {}) {
         return lookup::Warehouse(QLatin1String(button), {QLatin1String(code), QLatin1String(name)}, false, options);
@@ -588,4 +594,19 @@ bool TransferEntry::glOnKeyDown(QWidget *control, QKeyEvent *event)
         return true;
     }
     return TfrmZOI010::glOnKeyDown(control, event);
+}
+
+void TransferEntry::print(bool toPreview)
+{
+    if (WorkMode != wmBrowse || cdsOD020MS->currentRow() < 0)
+        return;
+    const auto field = [this](const char *name) { return cdsOD020MS->text(QLatin1String(name)); };
+    TfrmODP020 form;
+    form.setTitle(m_spec.printTitle);
+    form.setLabel(QStringLiteral("qrlMove_no"), field("MOVE_NO"));
+    form.setLabel(QStringLiteral("qrlMove_Date"), field("MOVE_DATE"));
+    form.setLabel(QStringLiteral("qrlStrg_Code"), QStringLiteral("[%1] %2 에서 [%3] %4")
+                                                      .arg(field("FROM_STRG_CODE"), field("FROM_STRG_CODE_NM"),
+                                                           field("TO_STRG_CODE"), field("TO_STRG_CODE_NM")));
+    form.run(currentKey(), toPreview, this);
 }

@@ -48,6 +48,9 @@ public:
     widgets::NumEdit *edtQTY, *edtStock_Qty;
     QPushButton *btnLineAppend, *btnLineDelete;
 
+    // The current transfer's request form.
+    void print(bool toPreview);
+
 protected:
     void glSelect() override;
     void glInsert() override;
