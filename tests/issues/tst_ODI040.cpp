@@ -7,6 +7,9 @@
 #include "framework/ZOI010.h"
 #include "support/DialogRecorder.h"
 #include "support/ScreenDriver.h"
+#include "modules/issues/ODP045.h"
+#include "reports/Preview.h"
+#include "reports/Viewer.h"
 #include "widgets/DataGrid.h"
 #include "widgets/RecordSet.h"
 
@@ -95,6 +98,28 @@ private Q_SLOTS:
         QCOMPARE(returned(session, kStore, kTenderloin, day), QStringLiteral("3:7"));
         QCOMPARE(returned(session, kStore, kStriploin, day), QStringLiteral("1:9"));
         VERIFY_STOCK_INVARIANTS(session);
+
+        // The statement: amounts, tax and their totals.
+        QTest::mouseClick(s.form.bbtPreview, Qt::LeftButton);
+        auto *preview = s.form.findChild<reports::PreviewWindow *>();
+        QVERIFY(preview);
+        const reports::Page &page = preview->pane()->document().pages.at(0);
+        QCOMPARE(page.text(QStringLiteral("qrlTitle")), QStringLiteral("반품명세서"));
+        QCOMPARE(page.text(QStringLiteral("qrlStrg_Code")), QStringLiteral("[110] 식품창고"));
+        QCOMPARE(page.text(QStringLiteral("qrlSumAMT")), QStringLiteral("3,500"));
+        QCOMPARE(page.text(QStringLiteral("qrlSumTAX_AMT")), QStringLiteral("250"));
+        QCOMPARE(page.text(QStringLiteral("qrlSumTOT_AMT")), QStringLiteral("3,750"));
+        QVERIFY(page.texts().contains(QStringLiteral("교환")));
+
+        // "전체출력" with empty filters: empty brackets, every return of the period.
+        TfrmODP045 *window = s.form.bbtPrint_AllClick();
+        const QString digits = QString(day).remove(u'-');
+        QCOMPARE(window->argument(), QStringLiteral("/rp[%1][%1][][]").arg(digits));
+        QVERIFY2(window->hasPages(), qPrintable(window->message()));
+        const reports::Page &all = window->pane()->document().pages.at(0);
+        QCOMPARE(all.text(QStringLiteral("qrlSumTOT_AMT")), QStringLiteral("3,750"));
+        QVERIFY(all.text(QStringLiteral("qrlReturn")).contains(QStringLiteral("한우명가")));
+        window->close();
     }
 
     // The old lines leave the warehouse they were posted to.

@@ -8,6 +8,8 @@
 #include "modules/issues/ODI031.h"
 #include "modules/issues/ODI040.h"
 #include "modules/issues/ODI050.h"
+#include "modules/issues/ODP040.h"
+#include "reports/Catalogue.h"
 
 void RegisterIssuesArea()
 {
@@ -19,4 +21,6 @@ void RegisterIssuesArea()
     RegisterScreen<TfrmODI031>(QStringLiteral("ODI031"));
     RegisterScreen<TfrmODI040>(QStringLiteral("ODI040"));
     RegisterScreen<TfrmODI050>(QStringLiteral("ODI050"));
+    // every return of a search: [start date][end date][supplier][warehouse]
+    reports::registerReport(QStringLiteral("RETU_REPORT.mrd"), &reports::buildReturnReport);
 }

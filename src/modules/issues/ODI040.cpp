@@ -10,6 +10,8 @@
 #include "framework/Serials.h"
 #include "framework/SharedSql.h"
 #include "modules/issues/IssueCommon.h"
+#include "modules/issues/ODP040.h"
+#include "modules/issues/ODP045.h"
 #include "session/Dialogs.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
@@ -110,6 +112,13 @@ TfrmODI040::TfrmODI040(QWidget *parent) : TfrmZOI010(QStringLiteral("ODI040"), p
     mainLayout->insertLayout(0, work, 1);
     FormCreate();
     panRecordCount->hide();
+    bbtPrint->show();
+    bbtPreview->show();
+    bbtPrint_All = addButton(QStringLiteral("bbtPrint_All"), QStringLiteral("전체출력"), bbtPrint);
+    connect(bbtPrint, &QPushButton::clicked, this, [this] { RunUserAction([this] { print(false); }); });
+    connect(bbtPreview, &QPushButton::clicked, this, [this] { RunUserAction([this] { print(true); }); });
+    connect(bbtPrint_All, &QPushButton::clicked, this, [this] { RunUserAction([this] { bbtPrint_AllClick(); }); });
+    addHotKey(QStringLiteral("popHotkeyPrint"), Qt::Key_F11, [this] { RunUserAction([this] { print(false); }); });
 
     InstallLookups({
         lookup::Warehouse(QStringLiteral("pbtnSTRG_CODE_S"), {QStringLiteral("edtSTRG_CODE_S"), QStringLiteral("edtSTRG_CODE_NM_S")}, false),
@@ -511,4 +520,27 @@ bool TfrmODI040::glOnKeyDown(QWidget *control, QKeyEvent *event)
         return true;
     }
     return TfrmZOI010::glOnKeyDown(control, event);
+}
+
+void TfrmODI040::print(bool toPreview)
+{
+    if (WorkMode != wmBrowse || cdsOD030MS->currentRow() < 0)
+        return;
+    const auto field = [this](const char *name) { return cdsOD030MS->text(QLatin1String(name)); };
+    TfrmODP040 form;
+    form.setLabel(QStringLiteral("qrlRetu_Date"), field("RETU_DATE"));
+    form.setLabel(QStringLiteral("qrlC_Code"), field("C_CODE_NM"));
+    form.setLabel(QStringLiteral("qrlStrg_Code"), QStringLiteral("[%1] %2").arg(field("STRG_CODE"), field("STRG_CODE_NM")));
+    form.setLabel(QStringLiteral("qrlPlan_Date"), field("PLAN_DATE"));
+    form.run(field("RETU_DATE"), field("C_CODE"), field("RETU_NUM"), toPreview, this);
+}
+
+TfrmODP045 *TfrmODI040::bbtPrint_AllClick()
+{
+    const auto digits = [](const widgets::MaskEdit *date) { return date->dateText().remove(u'-'); };
+    auto *window = new TfrmODP045(this);
+    window->setArgument(QStringLiteral("/rp[%1][%2][%3][%4]").arg(digits(medRETU_DATE_S), digits(medRETU_DATE_E),
+                                                                   edtC_CODE_S->text().trimmed(), edtSTRG_CODE_S->text().trimmed()));
+    window->show();
+    return window;
 }

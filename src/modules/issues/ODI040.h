@@ -9,6 +9,7 @@ class LineEditor;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class TfrmODP045;
 namespace widgets { class DataGrid; class MaskEdit; class NumEdit; class RecordSet; }
 
 // 반품 등록: goods sent back to a supplier, to be exchanged or simply
@@ -33,7 +34,12 @@ public:
     QLineEdit *edtITEM_CODE, *edtITEM_NAME, *edtITEM_STANDARD, *edtSOOBUL_UNIT_NM, *edtREMARK;
     widgets::NumEdit *edtQTY, *edtCOST_AMT, *edtAMT, *edtTAX_AMT;
     QRadioButton *rbRetu_gb1, *rbRetu_gb2;
-    QPushButton *btnLineAppend, *btnLineDelete;
+    QPushButton *btnLineAppend, *btnLineDelete, *bbtPrint_All;
+
+    // The current return's statement.
+    void print(bool toPreview);
+    // "전체출력": the statement of every return the search names, in a report window.
+    TfrmODP045 *bbtPrint_AllClick();
 
 protected:
     void glSelect() override;
