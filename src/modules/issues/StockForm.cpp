@@ -85,9 +85,14 @@ void StockForm::buildSummary()
 
 void StockForm::setLabel(const QString &name, const QString &text) { (*qrbHeader)[name].setText(text); }
 
-bool StockForm::run(const Params &key, bool toPreview, QWidget *parent)
+void StockForm::open(const Params &key)
 {
     qryQuery = m_spec.query;
     openQuery(key);
+}
+
+bool StockForm::run(const Params &key, bool toPreview, QWidget *parent)
+{
+    open(key);
     return printOrPreview(toPreview, parent);
 }

@@ -20,6 +20,8 @@ public:
 
     // Sets one of the header labels by its element name.
     void setLabel(const QString &name, const QString &text);
+    // Reads the lines of the document of `key` on the program's connection.
+    void open(const Params &key);
     // The document of `key` to the preview or the printer.
     bool run(const Params &key, bool toPreview, QWidget *parent = nullptr);
     // The total of the last prepared form, in ten-thousandths of a won.
