@@ -5,6 +5,7 @@
 
 #include "IssueFixtures.h"
 #include "modules/issues/ODI020.h"
+#include "modules/issues/ODI021.h"
 #include "modules/issues/ODI030.h"
 #include "modules/issues/ODI031.h"
 #include "support/DialogRecorder.h"
@@ -13,6 +14,7 @@
 #include "widgets/DataGrid.h"
 #include "widgets/RecordSet.h"
 
+#include <QComboBox>
 #include <QPushButton>
 
 using namespace issuefx;
@@ -117,6 +119,40 @@ private Q_SLOTS:
         QCOMPARE(page.text(QStringLiteral("qrlTitle")), QStringLiteral("이동불출의뢰서"));
         QCOMPARE(page.text(QStringLiteral("qrlStrg_Code")), QStringLiteral("[110] 식품창고 에서 [210] 한식당 주방"));
         QCOMPARE(page.text(QStringLiteral("qrlSum")), QStringLiteral("0"));
+    }
+
+    // The number filter matches by prefix, an empty state filter lists every
+    // state; a cancelled transfer leaves both warehouses as before.
+    void transferConfirmation()
+    {
+        TestSession session;
+        DialogRecorder dialogs;
+        const QString day = today(session);
+        receive(session, kStore, {{kTenderloin, 5}}, day);
+        stockfx::Documents docs(session.conn());
+        docs.transfer(QStringLiteral("MO20990100011"), QStringLiteral("1"), day, kStore, kDrinks, {{kTenderloin, 2}}, day);
+        QCOMPARE(stockfx::post(session.conn(), QStringLiteral("PR_O_DATE_STOCK_MOVE_UPDATE"), QStringLiteral("I_MOVE_NO"),
+                               QStringLiteral("MO20990100011"), QStringLiteral("INS")), QStringLiteral("Y"));
+        docs.transfer(QStringLiteral("MO20990100020"), QStringLiteral("1"), day, kStore, kDrinks, {{kTenderloin, 1}}, QString());
+        stockfx::exec(session.conn(), QStringLiteral("UPDATE OD020MS SET APPR_GUBUN = '3' WHERE MOVE_NO = 'MO20990100020'"));
+
+        ScreenDriver<TfrmODI021> s;
+        s.key(Qt::Key_F3);
+        QCOMPARE(s.form.cdsList->recordCount(), 2);
+        s.form.edtNO_S->setText(QStringLiteral("MO209901000"));
+        s.key(Qt::Key_F3);
+        QCOMPARE(s.form.cdsList->recordCount(), 2);
+        s.form.edtNO_S->setText(QStringLiteral("MO2099010001"));
+        s.key(Qt::Key_F3);
+        QCOMPARE(s.form.cdsList->recordCount(), 1);
+        QCOMPARE(s.form.bbtAppr->text(), QStringLiteral("확정취소"));
+        s.form.cdsList->setValue(0, QStringLiteral("SEL"), QStringLiteral("1"));
+        QTest::mouseClick(s.form.bbtAppr, Qt::LeftButton);
+        QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.lastText()));
+        QCOMPARE(s.form.cdsList->text(QStringLiteral("APPR_GUBUN_NM")), QStringLiteral("확정취소"));
+        QCOMPARE(movement(session, kStore, day), QStringLiteral("0:0:0:5"));
+        QCOMPARE(movement(session, kDrinks, day), QStringLiteral("0:0:0:0"));
+        VERIFY_STOCK_INVARIANTS(session);
     }
 
     // Within one warehouse nothing moves: refused, nothing written.
