@@ -40,6 +40,11 @@ struct Entry : ScreenDriver<Form> {
     // F4, source and target, one line of the tenderloin, F2.
     void save(const QString &from, const QString &to, const QString &qty)
     {
+        enter(from, to, qty);
+        key(Qt::Key_F2);
+    }
+    void enter(const QString &from, const QString &to, const QString &qty)
+    {
         key(Qt::Key_F4);
         type(form.edtFROM_STRG_CODE, from);
         type(form.edtTO_STRG_CODE, to);
@@ -48,7 +53,6 @@ struct Entry : ScreenDriver<Form> {
         form.edtQTY->selectAll();
         QTest::keyClicks(form.edtQTY, qty);
         QTest::mouseClick(form.btnLineAppend, Qt::LeftButton);
-        key(Qt::Key_F2);
     }
 };
 
@@ -155,19 +159,50 @@ private Q_SLOTS:
         VERIFY_STOCK_INVARIANTS(session);
     }
 
-    // Within one warehouse nothing moves: refused, nothing written.
-    void sameWarehouseRefused()
+    void refusedSaves_data()
     {
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("qty");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QString>("message");
+        // Within one warehouse nothing would move.
+        QTest::newRow("same warehouse") << kStore << QStringLiteral("3") << false << QStringLiteral("출고창고와 입고창고가 같습니다.");
+        QTest::newRow("closed day") << kDrinks << QStringLiteral("3") << true << QString();
+        // Another workstation issued part of the stock after the line was added.
+        QTest::newRow("stock taken meanwhile") << kDrinks << QStringLiteral("5") << false
+                                               << QStringLiteral("출고 수량이 현재고 수량을 초과 하였습니다");
+    }
+    // Nothing is written, no number is drawn, the entry stays open.
+    void refusedSaves()
+    {
+        QFETCH(QString, to);
+        QFETCH(QString, qty);
+        QFETCH(bool, closed);
+        QFETCH(QString, message);
         TestSession session;
         DialogRecorder dialogs;
         const QString day = today(session);
         receive(session, kStore, {{kTenderloin, 5}}, day);
+        if (closed)
+            stockfx::exec(session.conn(), QStringLiteral("INSERT INTO OZ060MS (CLOS_DATE, CLOS_CHK) VALUES (:D, 'Y')"), {{"D", day}});
         Entry<TfrmODI020> s;
-        s.save(kStore, kStore, QStringLiteral("3"));
-        QCOMPARE(dialogs.lastText(), QStringLiteral("출고창고와 입고창고가 같습니다."));
+        s.enter(kStore, to, qty);
+        QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.lastText()));
+        const bool taken = qty == QLatin1String("5");
+        if (taken) {
+            stockfx::Documents(session.conn()).issue(QStringLiteral("DE20990100001"), QStringLiteral("1"), day, kStore,
+                                                     {{kTenderloin, 1}}, day);
+            QCOMPARE(stockfx::post(session.conn(), QStringLiteral("PR_O_DATE_STOCK_DELI_UPDATE"), QStringLiteral("I_DELI_NO"),
+                                   QStringLiteral("DE20990100001"), QStringLiteral("INS")), QStringLiteral("Y"));
+        }
+        s.key(Qt::Key_F2);
+        QCOMPARE(dialogs.lastText(), closed ? day + QStringLiteral(" 해당 일자는 마감 완료 되었습니다.") : message);
         QCOMPARE(s.form.WorkMode, quint8(wmInsert));
+        if (!taken)
+            QCOMPARE(session.scalar(QStringLiteral("SELECT COUNT(*) FROM OZ090MS WHERE ADMIN_GUBUN = 'MO'")), QStringLiteral("0"));
         QCOMPARE(session.scalar(QStringLiteral("SELECT COUNT(*) FROM OD020MS")), QStringLiteral("0"));
-        QCOMPARE(session.scalar(QStringLiteral("SELECT COUNT(*) FROM OZ090MS WHERE ADMIN_GUBUN = 'MO'")), QStringLiteral("0"));
+        QCOMPARE(session.scalar(QStringLiteral("SELECT COUNT(*) FROM OD020DT")), QStringLiteral("0"));
+        VERIFY_STOCK_INVARIANTS(session);
     }
 
     // Cancelled in the confirmation screen the transfer and its issue are
