@@ -38,6 +38,7 @@ ConfirmationScreen::ConfirmationScreen(ConfirmationSpec spec, QWidget *parent)
 {
     setObjectName(QStringLiteral("frm") + m_spec.programId);
     setWindowTitle(m_spec.caption);
+    m_lineKey = db::Query(ScreenConnection(), m_spec.lines).parameterNames();
     buildSearchPanel();
     buildConfirmPanel();
     buildGrids();
@@ -153,8 +154,7 @@ void ConfirmationScreen::listRowChanged()
         return;
     const int row = cdsList->currentRow();
     Params key;
-    db::Query probe(ScreenConnection(), m_spec.lines);
-    for (const QString &name : probe.parameterNames())
+    for (const QString &name : m_lineKey)
         key.append({name, row >= 0 ? cdsList->value(row, name).toString() : QString()});
     OpenRecords(*cdsLines, ScreenConnection(), m_spec.lines, key);
     rgdLines->showRowCount(0, rgdLines->columnIndex(QStringLiteral("ITEM_NAME")));

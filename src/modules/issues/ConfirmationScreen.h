@@ -73,4 +73,5 @@ private:
     void employeePicked();
 
     ConfirmationSpec m_spec;
+    QStringList m_lineKey;         // the list's fields the lines statement names
 };

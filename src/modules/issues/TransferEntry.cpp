@@ -101,12 +101,6 @@ void run(db::Connection &conn, const QString &sql, const Params &params)
     sql::BindAudit(q).exec();
 }
 
-Params with(Params params, const QString &name, const QString &value)
-{
-    params.append({name, value});
-    return params;
-}
-
 StatusGate gateOf(const TransferSpec &spec)
 {
     return {QStringLiteral("SELECT APPR_GUBUN FROM OD020MS WHERE ") + kKey,
@@ -464,10 +458,10 @@ QString TransferEntry::writeTransfer(bool inserting, const QString &date, const 
         InsertWithNextSerial(conn, [&] {
             const Params place = {{QStringLiteral("MOVE_DATE"), date}, {QStringLiteral("FROM_STRG_CODE"), from},
                                   {QStringLiteral("TO_STRG_CODE"), to}};
-            key = with(place, QStringLiteral("MOVE_NUM"), db::Query::scalar(conn, QString::fromLatin1(kNextMoveNum), place));
+            key = place + Params{{QStringLiteral("MOVE_NUM"), db::Query::scalar(conn, QString::fromLatin1(kNextMoveNum), place)}};
             run(conn, QString::fromLatin1(kInsertTransfer),
-                with(with(with(key, QStringLiteral("MOVE_NO"), edtMOVE_NO->text().trimmed()), QStringLiteral("MOVE_GUBUN"), m_spec.kind),
-                     QStringLiteral("DELI_NO"), m_spec.issueLeg() ? deliNo : QString()));
+                key + Params{{QStringLiteral("MOVE_NO"), edtMOVE_NO->text().trimmed()}, {QStringLiteral("MOVE_GUBUN"), m_spec.kind},
+                             {QStringLiteral("DELI_NO"), m_spec.issueLeg() ? deliNo : QString()}});
         });
     } else {
         key = m_editKey;
@@ -487,9 +481,8 @@ QString TransferEntry::writeTransfer(bool inserting, const QString &date, const 
     }
     for (int i = 0; i < lines.size(); ++i)
         run(conn, QString::fromLatin1(kInsertTransferLine),
-            with(with(with(with(key, QStringLiteral("MOVE_SEQ"), QString::number(i + 1)), QStringLiteral("ITEM_CODE"), lines.at(i).itemCode),
-                      QStringLiteral("QTY"), QString::number(lines.at(i).qty, 'f', 5)),
-                 QStringLiteral("REMARK"), lines.at(i).remark));
+            key + Params{{QStringLiteral("MOVE_SEQ"), QString::number(i + 1)}, {QStringLiteral("ITEM_CODE"), lines.at(i).itemCode},
+                         {QStringLiteral("QTY"), QString::number(lines.at(i).qty, 'f', 5)}, {QStringLiteral("REMARK"), lines.at(i).remark}});
     if (m_spec.issueLeg()) {
         writeIssueLeg(inserting, date, to, deliNo);
         for (int i = 0; i < lines.size(); ++i)
@@ -512,8 +505,8 @@ void TransferEntry::writeIssueLeg(bool inserting, const QString &date, const QSt
         InsertWithNextSerial(conn, [&] {
             const Params place = {{QStringLiteral("DELI_DATE"), date}, {QStringLiteral("STRG_CODE"), to}};
             run(conn, QString::fromLatin1(kInsertIssue),
-                with(with(place, QStringLiteral("DELI_NUM"), db::Query::scalar(conn, QString::fromLatin1(kNextDeliNum), place)),
-                     QStringLiteral("DELI_NO"), deliNo));
+                place + Params{{QStringLiteral("DELI_NUM"), db::Query::scalar(conn, QString::fromLatin1(kNextDeliNum), place)},
+                               {QStringLiteral("DELI_NO"), deliNo}});
         });
         return;
     }
