@@ -128,6 +128,44 @@ private Q_SLOTS:
         QCOMPARE(session.scalar(QStringLiteral("SELECT COUNT(*) FROM OD010MS")), QStringLiteral("1"));
     }
 
+    // Every kind is listed; only a normal issue that is not confirmed may change.
+    void refusedChanges_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("apprDate");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("remove");
+        QTest::newRow("confirmed issue") << QStringLiteral("1") << QStringLiteral("confirmed")
+                                         << QStringLiteral("출고 확정 처리된 자료는 수정할 수 없습니다.")
+                                         << QStringLiteral("출고 확정 처리된 자료는 삭제할 수 없습니다.");
+        QTest::newRow("disposal") << QStringLiteral("4") << QString()
+                                  << QStringLiteral("정상출고 자료가 아니므로 수정할 수 없습니다.")
+                                  << QStringLiteral("정상출고 자료가 아니므로 삭제할 수 없습니다.");
+    }
+    void refusedChanges()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, apprDate);
+        QFETCH(QString, edit);
+        QFETCH(QString, remove);
+        TestSession session;
+        DialogRecorder dialogs;
+        const QString day = today(session);
+        stockfx::Documents(session.conn()).issue(QStringLiteral("DE20990100001"), kind, day, kStore, {{kTenderloin, 1}},
+                                                 apprDate.isEmpty() ? QString() : day);
+        Screen s;
+        s.key(Qt::Key_F3);
+        QCOMPARE(s.form.cdsOD010MS->recordCount(), 1);
+        s.form.rgdOD010MS->setFocus();
+        s.key(Qt::Key_F5);
+        QCOMPARE(dialogs.lastText(), edit);
+        QCOMPARE(s.form.WorkMode, quint8(wmBrowse));
+        dialogs.answerYes();
+        s.key(Qt::Key_F9);
+        QCOMPARE(dialogs.lastText(), remove);
+        QCOMPARE(session.scalar(QStringLiteral("SELECT COUNT(*) FROM OD010MS")), QStringLiteral("1"));
+    }
+
     void refusedSaves_data()
     {
         QTest::addColumn<QString>("refusal");
