@@ -1,5 +1,6 @@
 #include "shell/Areas.h"
 #include "modules/closing/ClosingArea.h"
+#include "modules/issues/IssuesArea.h"
 #include "modules/master/MasterArea.h"
 #include "modules/materials/MaterialsArea.h"
 #include "modules/orders/OrdersArea.h"
@@ -18,5 +19,6 @@ void RegisterAreas()
         RegisterMaterialsArea();
         RegisterReceivingArea();
         RegisterClosingArea();
+        RegisterIssuesArea();
     });
 }

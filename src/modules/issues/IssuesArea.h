@@ -1,0 +1,4 @@
+#pragma once
+
+// Issues, transfers between warehouses and returns: their screens and reports.
+void RegisterIssuesArea();
