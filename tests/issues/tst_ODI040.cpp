@@ -148,7 +148,8 @@ private Q_SLOTS:
         VERIFY_STOCK_INVARIANTS(session);
     }
 
-    // A closed day refuses a new return, yet an existing one can be deleted.
+    // A closed day refuses a new return and the deletion of an existing one;
+    // once the day is open again the return can be deleted.
     void closedDay()
     {
         TestSession session;
@@ -169,6 +170,11 @@ private Q_SLOTS:
         s.key(Qt::Key_F8);
 
         s.form.rgdOD030MS->setFocus();
+        s.key(Qt::Key_F9);
+        QCOMPARE(dialogs.lastText(), day + QStringLiteral(" 해당 일자는 마감 완료 되었습니다."));
+        QCOMPARE(session.scalar(QStringLiteral("SELECT COUNT(*) FROM OD030DT")), QStringLiteral("1"));
+
+        stockfx::exec(session.conn(), QStringLiteral("DELETE FROM OZ060MS WHERE CLOS_DATE = :D"), {{"D", day}});
         dialogs.answerYes();
         s.key(Qt::Key_F9);
         QCOMPARE(s.form.statusText(1), QStringLiteral("삭제가 완료 되었습니다"));

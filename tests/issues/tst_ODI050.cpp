@@ -97,9 +97,13 @@ private Q_SLOTS:
         QCOMPARE(columns(session, day), changed);
         VERIFY_STOCK_INVARIANTS(session);
 
-        // Deleted, even on a closed day: the posting is reversed.
+        // A closed day keeps it; once the day is open again, deleting reverses the posting.
         stockfx::exec(session.conn(), QStringLiteral("INSERT INTO OZ060MS (CLOS_DATE, CLOS_CHK) VALUES (:D, 'Y')"), {{"D", day}});
         s.form.rgdOD010MS->setFocus();
+        s.key(Qt::Key_F9);
+        QCOMPARE(dialogs.lastText(), day + QStringLiteral(" 해당 일자는 마감 완료 되었습니다."));
+        QCOMPARE(session.scalar(QStringLiteral("SELECT COUNT(*) FROM OD010MS")), QStringLiteral("1"));
+        stockfx::exec(session.conn(), QStringLiteral("DELETE FROM OZ060MS WHERE CLOS_DATE = :D"), {{"D", day}});
         dialogs.answerYes();
         s.key(Qt::Key_F9);
         QCOMPARE(s.form.statusText(1), QStringLiteral("삭제가 완료 되었습니다"));

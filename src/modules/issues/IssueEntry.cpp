@@ -563,6 +563,9 @@ bool IssueEntry::glDelete()
         ShowInfo(QString::fromUtf8(refusal.what()));
         return false;
     }
+    // An other issue is posted until now; deleting it would change a closed day's stock.
+    if (!m_spec.confirmed && RefuseClosedDay(key.at(0).second, ScreenConnection()))
+        return false;
     if (!AskYesNo(QStringLiteral("선택된 자료를 삭제하시겠습니까?")))
         return false;
     // A normal issue that may be deleted is not posted; an other issue is, until now.

@@ -471,9 +471,14 @@ void TfrmODI040::glCancel()
 // correction of that day.
 bool TfrmODI040::glDelete()
 {
-    if (cdsOD030MS->currentRow() < 0 || !AskYesNo(QStringLiteral("선택된 자료를 삭제하시겠습니까?")))
+    if (cdsOD030MS->currentRow() < 0)
         return false;
     const Params key = currentKey();
+    // Deleting takes the return out of its day's stock: a closed day keeps it.
+    if (RefuseClosedDay(key.at(0).second, ScreenConnection()))
+        return false;
+    if (!AskYesNo(QStringLiteral("선택된 자료를 삭제하시겠습니까?")))
+        return false;
     db::Connection &conn = ScreenConnection();
     try {
         db::Transaction tx(conn);
