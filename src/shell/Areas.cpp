@@ -3,6 +3,7 @@
 #include "modules/materials/MaterialsArea.h"
 #include "modules/orders/OrdersArea.h"
 #include "modules/requests/RequestsArea.h"
+#include "modules/stock/StockArea.h"
 
 #include <mutex>
 
@@ -14,5 +15,6 @@ void RegisterAreas()
         RegisterRequestsArea();
         RegisterOrdersArea();
         RegisterMaterialsArea();
+        RegisterStockArea();
     });
 }
