@@ -10,6 +10,8 @@
 #include "modules/stock/OES050.h"
 #include "modules/stock/OES060.h"
 #include "modules/stock/OES100.h"
+#include "modules/stock/StockPrintout.h"
+#include "reports/Preview.h"
 #include "support/DialogRecorder.h"
 #include "support/ScreenDriver.h"
 #include "support/Session.h"
@@ -227,6 +229,58 @@ private Q_SLOTS:
             "SELECT SUM(STOC_QTY) FROM OZ010MS WHERE STOC_YYMM = :M AND ITEM_CODE = 'T0000001' AND STRG_CODE LIKE COALESCE(:S, '') || '%'"),
             {{"M", month}, {"S", warehouse}}).toDouble();
         QCOMPARE(r->value(r->recordCount() - 1, "BALANCE").toDouble(), stock);
+    }
+
+    // The preview prints what the list shows: the conditions of the search,
+    // lines in alternating colours and the sums of the six amounts.
+    void statementPrintout()
+    {
+        DialogRecorder dialogs;
+        ScreenDriver<TfrmOES050> d;
+        search(d, {"202604", "202605", "A10", true});
+        d.key(Qt::Key_F11, Qt::ShiftModifier);
+        auto *preview = d.form.findChild<reports::PreviewWindow *>();
+        QVERIFY2(preview, qPrintable(dialogs.texts().join(QLatin1Char('\n'))));
+        const reports::Page &page = preview->pane()->document().pages.at(0);
+        QCOMPARE(page.text("qrlTitle"), QStringLiteral("재고수불명세서"));
+        QCOMPARE(page.text("qrlYYMM"), QStringLiteral("◆년    월 : 2026/04 ~ 2026/05"));
+        QCOMPARE(page.text("qrlSTRG"), QStringLiteral("◆창    고 : [A10] 식품창고"));
+        QVERIFY(page.text("qrlDIVIDE").startsWith(QStringLiteral("◆품목유형 : [")));
+        QStringList sums;
+        for (const char *field : {"OVER_AMT", "PUT_AMT", "DELI_AMT", "MOVE_IN_AMT", "MOVE_OUT_AMT", "STOC_AMT"})
+            sums << page.text(QStringLiteral("qrlSum_") + QLatin1String(field));
+        QCOMPARE(sums, (QStringList{"1,100", "3,460", "860", "120", "120", "3,600"}));
+        QList<QColor> shades;
+        for (const reports::Item &item : page.items) {
+            if (item.name == QStringLiteral("qrsLine"))
+                shades << item.brush.color();
+        }
+        QCOMPARE(shades, (QList<QColor>{QColor(Qt::white), stock::StockPrintout::kShade}));
+        preview->close();
+    }
+
+    // Without rows: the header and a summary of zeros. The item summary
+    // leaves cost and amount empty where there is no daily cost.
+    void printoutEdges()
+    {
+        stock::StockPeriod nothing{"202001", "202001", "A10"};
+        stock::StockPrintout empty(stock::OEP060());
+        const reports::Document none = empty.open(session->conn(), stock::WarehouseAmountsSql(), nothing.params());
+        QCOMPARE(none.pageCount(), 1);
+        QCOMPARE(none.pages.at(0).text("qrlSum_STOC_AMT"), QStringLiteral("0"));
+        QVERIFY(!none.pages.at(0).find("qrdSTRG_CODE"));
+
+        stock::StockPeriod may{"202605", "202605"};
+        stock::StockPrintout items(stock::OEP030());
+        const reports::Page page = items.open(session->conn(), stock::MonthSummarySql(false), may.params()).pages.at(0);
+        QStringList lines;
+        for (const reports::Item &item : page.items) {
+            if (item.name == QStringLiteral("qrdITEM_CODE") || item.name == QStringLiteral("qrdSTOCK_COST")
+                || item.name == QStringLiteral("qrdSTOC_AMT"))
+                lines << item.text;
+        }
+        QCOMPARE(lines, (QStringList{"T0000001", "120.0000", "3,600", "T0000002"}));
+        QCOMPARE(page.text("qrlSum_STOC_QTY"), QStringLiteral("34.0"));
     }
 
     // A month with nothing of its own still opens with the carried stock.

@@ -1,5 +1,6 @@
 #include "modules/stock/OES030.h"
 #include "modules/stock/StockColumns.h"
+#include "modules/stock/StockPrintout.h"
 
 using namespace stock;
 
@@ -11,6 +12,7 @@ ListScreenSpec spec()
     s.caption = QStringLiteral("품목별 재고집게표");
     s.masterSql = MonthSummarySql(false);
     s.master = MonthSummaryGrid();
+    s.printable = true;
     return s;
 }
 
@@ -23,3 +25,5 @@ TfrmOES030::TfrmOES030(QWidget *parent)
 }
 
 QString TfrmOES030::exportTitle() const { return searched().month + QLatin1Char(' ') + searched().classes; }
+
+void TfrmOES030::printList(bool toPreview) { printSearched(OEP030(), searched().month, searched().classes, QString(), toPreview); }

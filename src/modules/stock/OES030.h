@@ -10,5 +10,6 @@ public:
     widgets::RecordSet *const cdsStock;
 
 protected:
+    void printList(bool toPreview) override;
     QString exportTitle() const override;
 };

@@ -1,5 +1,6 @@
 #include "modules/stock/OES050.h"
 #include "modules/stock/StockColumns.h"
+#include "modules/stock/StockPrintout.h"
 
 using namespace stock;
 
@@ -11,6 +12,7 @@ ListScreenSpec spec()
     s.caption = QStringLiteral("재고수불명세서");
     s.masterSql = StatementSql();
     s.master = StatementGrid(false);
+    s.printable = true;
     return s;
 }
 
@@ -25,3 +27,5 @@ TfrmOES050::TfrmOES050(QWidget *parent)
 
 QString TfrmOES050::exportTitle() const { return searched().month + QLatin1Char(' ') + searched().warehouse; }
 
+
+void TfrmOES050::printList(bool toPreview) { printSearched(OEP050(), searched().month + QStringLiteral(" ~ ") + searched().endMonth, searched().warehouse, searched().classes, toPreview); }

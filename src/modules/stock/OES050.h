@@ -11,5 +11,6 @@ public:
     widgets::RecordSet *const cdsStock;
 
 protected:
+    void printList(bool toPreview) override;
     QString exportTitle() const override;
 };

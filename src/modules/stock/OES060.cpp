@@ -1,5 +1,6 @@
 #include "modules/stock/OES060.h"
 #include "modules/stock/StockColumns.h"
+#include "modules/stock/StockPrintout.h"
 #include "session/Dialogs.h"
 
 #include <QLineEdit>
@@ -14,6 +15,7 @@ ListScreenSpec spec()
     s.caption = QStringLiteral("창고별수불금액집계표");
     s.masterSql = WarehouseAmountsSql();
     s.master = WarehouseAmountsGrid();
+    s.printable = true;
     return s;
 }
 
@@ -39,3 +41,5 @@ void TfrmOES060::glSelect()
         return refuse(QStringLiteral("창고코드는 반드시 입력하세요"), QStringLiteral("edtSTRG_CODE"));
     StockSummaryScreen::glSelect();
 }
+
+void TfrmOES060::printList(bool toPreview) { printSearched(OEP060(), searched().month, searched().warehouse, searched().classes, toPreview); }

@@ -10,6 +10,7 @@ public:
     widgets::RecordSet *const cdsStock;
 
 protected:
+    void printList(bool toPreview) override;
     // Refuses a search without month or warehouse.
     void glSelect() override;
     QString exportTitle() const override;

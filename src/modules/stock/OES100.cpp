@@ -1,5 +1,6 @@
 #include "modules/stock/OES100.h"
 #include "modules/stock/StockColumns.h"
+#include "modules/stock/StockPrintout.h"
 
 using namespace stock;
 
@@ -11,6 +12,7 @@ ListScreenSpec spec()
     s.caption = QStringLiteral("재고수불명세서(VAT)");
     s.masterSql = StatementWithTaxSql();
     s.master = StatementGrid(true);
+    s.printable = true;
     return s;
 }
 
@@ -23,3 +25,5 @@ TfrmOES100::TfrmOES100(QWidget *parent)
 }
 
 QString TfrmOES100::exportTitle() const { return searched().month + QLatin1Char(' ') + searched().warehouse; }
+
+void TfrmOES100::printList(bool toPreview) { printSearched(OEP050(), searched().month + QStringLiteral(" ~ ") + searched().endMonth, searched().warehouse, searched().classes, toPreview); }

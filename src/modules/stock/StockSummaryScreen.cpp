@@ -2,6 +2,7 @@
 #include "framework/ClassCombos.h"
 #include "framework/Controls.h"
 #include "framework/SharedSql.h"
+#include "modules/stock/StockPrintout.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
 #include "widgets/RecordSet.h"
@@ -69,9 +70,9 @@ StockSummaryScreen::StockSummaryScreen(const QString &programId, const SummaryFi
           if (fields.classes)
               spec.classTable = QStringLiteral("OX030MS");
           spec.excel = true;
-          return std::move(spec);
+          return spec;
       }(), parent),
-      m_fields(fields)
+      m_fields(fields), m_sql(spec.masterSql)
 {
     QList<Lookup> lookups;
     if (fields.warehouse) {
@@ -116,6 +117,14 @@ void StockSummaryScreen::glSelect()
     m_searched = conditions();
     ListScreen::glSelect();
     setExcelGrid(masterGrid(), exportTitle());
+}
+
+void StockSummaryScreen::printSearched(const StockPrintoutSpec &spec, const QString &month, const QString &warehouse,
+                                       const QString &classes, bool toPreview)
+{
+    StockPrintout printout(spec);
+    printout.setConditions(month, warehouse, classes);
+    printout.Execute(m_sql, searchParams(), toPreview, this);
 }
 
 } // namespace stock

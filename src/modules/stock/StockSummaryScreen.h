@@ -7,6 +7,8 @@
 #include "framework/ListScreen.h"
 #include "modules/stock/StockStatements.h"
 
+namespace stock { struct StockPrintoutSpec; }
+
 namespace stock {
 
 // Which of the shared search fields a summary shows.
@@ -48,9 +50,13 @@ protected:
     Params searchParams() const override;
     // The export's title after the caption, from the conditions searched.
     virtual QString exportTitle() const = 0;
+    // The printout of `spec` over the rows of the last search, with its condition lines.
+    void printSearched(const StockPrintoutSpec &spec, const QString &month, const QString &warehouse,
+                       const QString &classes, bool toPreview);
 
 private:
     SummaryFields m_fields;
+    QString m_sql;
     Conditions m_searched;
 };
 
