@@ -283,6 +283,26 @@ private Q_SLOTS:
         QCOMPARE(page.text("qrlSum_STOC_QTY"), QStringLiteral("34.0"));
     }
 
+    // Leaving a month that is no month empties it with a message; fewer digits only empty it.
+    void monthFieldCheck_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("month 13") << "202613" << "년월을 정확히 입력하여 주십시오.";
+        QTest::newRow("short") << "2026" << "";
+    }
+    void monthFieldCheck()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        DialogRecorder dialogs;
+        ScreenDriver<TfrmOES020> d;
+        d.type("medYYMM", typed);
+        d.key(Qt::Key_Tab);
+        QCOMPARE(dialogs.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        QVERIFY(d.field<widgets::MaskEdit>("medYYMM")->isBlank());
+    }
+
     // A month with nothing of its own still opens with the carried stock.
     void ledgerOfCarriedStock()
     {
