@@ -74,20 +74,21 @@ void StockPrintout::buildHeadings(const QVector<double> &x, const QVector<double
 void StockPrintout::buildDetail(const QVector<double> &x, const QVector<double> &widths)
 {
     Band &line = report.detail(int(kLine));
+    const QFont font = reports::reportPixelFont(QStringLiteral("굴림"), 11);
     line.shape(QStringLiteral("qrsLine"), QRectF(0, 0, bandWidth(), kLine)).pen(Qt::NoPen).fill(Qt::white);
     for (int c = 0; c < m_spec.columns.size(); ++c) {
         const PrintColumn &col = m_spec.columns[c];
-        const QRectF cell(x[c] + 2, 0, widths[c] - 4, kLine);
+        const QRectF cell(x[c] + 1, 0, widths[c] - 2, kLine);
         const bool blankable = m_spec.blankWithoutCost.contains(c);
         if (col.format.isEmpty()) {
-            line.text(QStringLiteral("qrd") + col.field, cell, col.field).align(Qt::AlignLeft | Qt::AlignVCenter);
+            line.text(QStringLiteral("qrd") + col.field, cell, col.field).font(font).align(Qt::AlignLeft | Qt::AlignVCenter);
         } else if (blankable) {
             line.expression(QStringLiteral("qrd") + col.field, cell, [this, col](const Row &row) {
                 return row.text(m_spec.costField).isEmpty() || row.number(m_spec.costField) == 0
                            ? QString() : widgets::formatNumber(row.number(col.field), col.format);
-            }).align(Qt::AlignRight | Qt::AlignVCenter);
+            }).font(font).align(Qt::AlignRight | Qt::AlignVCenter);
         } else {
-            line.text(QStringLiteral("qrd") + col.field, cell, col.field).format(col.format)
+            line.text(QStringLiteral("qrd") + col.field, cell, col.field).format(col.format).font(font)
                 .align(Qt::AlignRight | Qt::AlignVCenter);
         }
     }
@@ -110,8 +111,8 @@ void StockPrintout::buildSummary(const QVector<double> &x, const QVector<double>
         .font(bold).align(Qt::AlignCenter);
     for (int i = 0; i < m_spec.sums.size(); ++i) {
         const int c = m_spec.sums[i];
-        end.label(QStringLiteral("qrlSum_") + m_spec.columns[c].field, QRectF(x[c] + 2, 4, widths[c] - 4, kLine), QString())
-            .font(bold).align(Qt::AlignRight | Qt::AlignVCenter);
+        end.label(QStringLiteral("qrlSum_") + m_spec.columns[c].field, QRectF(x[c] + 1, 4, widths[c] - 2, kLine), QString())
+            .font(reports::reportPixelFont(QStringLiteral("굴림"), 11, true)).align(Qt::AlignRight | Qt::AlignVCenter);
     }
     end.beforePrint = [this](Band &band, const Row &) {
         for (int i = 0; i < m_spec.sums.size(); ++i) {
@@ -148,10 +149,10 @@ const QString kCost = QStringLiteral("#,##0.0000");
 
 QVector<PrintColumn> itemColumns()
 {
-    return {{QStringLiteral("ITEM_CODE"), QStringLiteral("품목코드"), 7},
-            {QStringLiteral("ITEM_NAME"), QStringLiteral("품 목 명"), 14},
-            {QStringLiteral("ITEM_STANDARD1"), QStringLiteral("규    격"), 8},
-            {QStringLiteral("SOOBUL_UNIT_NM"), QStringLiteral("단위"), 4}};
+    return {{QStringLiteral("ITEM_CODE"), QStringLiteral("품목코드"), 6},
+            {QStringLiteral("ITEM_NAME"), QStringLiteral("품 목 명"), 12},
+            {QStringLiteral("ITEM_STANDARD1"), QStringLiteral("규    격"), 7},
+            {QStringLiteral("SOOBUL_UNIT_NM"), QStringLiteral("단위"), 3}};
 }
 
 StockPrintoutSpec monthSummary(const char *programId, const char *title)
@@ -165,7 +166,7 @@ StockPrintoutSpec monthSummary(const char *programId, const char *title)
                   {QStringLiteral("MOVE_PUT_QTY"), QStringLiteral("입고"), 6, kQty},
                   {QStringLiteral("MOVE_DELI_QTY"), QStringLiteral("출고"), 6, kQty},
                   {QStringLiteral("STOC_QTY"), QStringLiteral("현재고"), 6, kQty},
-                  {QStringLiteral("STOCK_COST"), QStringLiteral("단  가"), 8, kCost},
+                  {QStringLiteral("STOCK_COST"), QStringLiteral("단  가"), 10, kCost},
                   {QStringLiteral("STOC_AMT"), QStringLiteral("재고금액"), 9, kAmt}};
     s.groups = {{QStringLiteral("전월재고"), 4, 5}, {QStringLiteral("이동/불출"), 9, 10}};
     s.sums = {4, 6, 7, 11, 13};
@@ -194,9 +195,9 @@ StockPrintoutSpec OEP050()
         const int first = int(s.columns.size());
         s.columns.append({QString::fromLatin1(p[1]), QString::fromUtf8(p[2]), 5, kQty});
         if (QByteArray(p[1]) == "STOC_QTY")
-            s.columns.append({QStringLiteral("STOCK_COST"), QStringLiteral("단  가"), 7, kCost});
+            s.columns.append({QStringLiteral("STOCK_COST"), QStringLiteral("단  가"), 10, kCost});
         s.sums.append(int(s.columns.size()));
-        s.columns.append({QString::fromLatin1(p[3]), QStringLiteral("금  액"), 7, kAmt});
+        s.columns.append({QString::fromLatin1(p[3]), QStringLiteral("금  액"), 8, kAmt});
         s.groups.append({QString::fromUtf8(p[0]), first, int(s.columns.size()) - 1});
     }
     return s;

@@ -45,6 +45,11 @@ QString MonthSummarySql(bool skipIdle);
 // stock-managed items.
 QString WarehouseAmountsSql();
 
+// Every movement of one item in a month, in the order of day and kind, with
+// the stock after each line; the warehouse is a prefix (empty: all).
+QString LedgerSql();
+Params LedgerParams(const QString &month, const QString &warehouse, const QString &item);
+
 // 'YYYY-MM-DD' of the first and the last day of a 'YYYYMM' month; empty for
 // no valid month.
 QString FirstDay(const QString &month);
