@@ -21,6 +21,11 @@ QT_QPA_PLATFORM=offscreen "$build/bench_closing_screens" bench
 "$build/purchasing-db" init "$work/stock.db" >/dev/null
 "$build/bench_stock" "$work/stock.db"
 "$build/bench_stock" bench
+# The stock summaries on the scaled demo history.
+if [ -x "$build/bench_summaries" ]; then
+  "$build/purchasing-db" demo "$work/summaries.db" --scale 4 >/dev/null
+  "$build/bench_summaries" "$work/summaries.db"
+fi
 export QT_QPA_PLATFORM=offscreen
 for b in bench_grid bench_export; do
   if [ -x "$build/$b" ]; then "$build/$b"; fi

@@ -1,9 +1,12 @@
 #include "framework/ListScreen.h"
+#include "framework/ClassCombos.h"
 #include "framework/ErrorDisplay.h"
+#include "session/Dialogs.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
 #include "widgets/RecordSet.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,23 +66,35 @@ ListScreen::ListScreen(const QString &programId, ListScreenSpec spec, QWidget *p
 
 void ListScreen::buildSearchPanel()
 {
-    QString today;   // the server's, read once for all date fields
+    QString today;   // the server's, read once for all date and month fields
     int at = 0;
     for (const ListSearchField &f : std::as_const(m_spec.search)) {
-        QLineEdit *edit = f.kind == ListSearchField::Date ? new widgets::MaskEdit(panSearch) : new QLineEdit(panSearch);
+        if (f.kind == ListSearchField::Tick) {
+            auto *tick = new QCheckBox(f.label, panSearch);
+            tick->setObjectName(f.objectName);
+            m_searchLayout->insertWidget(at++, tick);
+            m_searchFields.append(tick);
+            continue;
+        }
+        QLineEdit *edit = nullptr;
+        if (f.kind == ListSearchField::Text) {
+            edit = new QLineEdit(panSearch);
+        } else {
+            auto *date = new widgets::MaskEdit(f.kind == ListSearchField::Month ? widgets::MaskEdit::Month
+                                                                               : widgets::MaskEdit::Date, panSearch);
+            if (today.isEmpty())
+                today = GetSystemDate();
+            date->setPlainText(f.kind == ListSearchField::Month ? today.left(7) : today);
+            if (f.width <= 0)
+                date->setFixedWidth(f.kind == ListSearchField::Month ? 70 : 90);
+            edit = date;
+        }
         edit->setObjectName(f.objectName);
         if (f.maxLength > 0)
             edit->setMaxLength(f.maxLength);
         if (f.width > 0)
             edit->setFixedWidth(f.width);
-        else if (f.kind == ListSearchField::Date)
-            edit->setFixedWidth(90);
         edit->setReadOnly(f.readOnly);
-        if (auto *date = qobject_cast<widgets::MaskEdit *>(edit)) {
-            if (today.isEmpty())
-                today = GetSystemDate();
-            date->setPlainText(today);
-        }
         if (!f.label.isEmpty()) {
             auto *label = new QLabel(f.label, panSearch);
             label->setBuddy(edit);
@@ -87,6 +102,11 @@ void ListScreen::buildSearchPanel()
         }
         m_searchLayout->insertWidget(at++, edit);
         m_searchFields.append(edit);
+    }
+    if (!m_spec.classTable.isEmpty()) {
+        m_classes = new ClassCombos(ScreenConnection(), m_spec.classTable, panSearch);
+        m_classes->placeIn(m_searchLayout, at);
+        m_classes->reload();
     }
 }
 
@@ -122,12 +142,14 @@ void ListScreen::showFooters(widgets::DataGrid *grid, const ListGrid &declared)
 
 QString ListScreen::searchText(const QString &objectName) const
 {
-    for (QLineEdit *e : m_searchFields) {
-        if (e->objectName() != objectName)
+    for (QWidget *w : m_searchFields) {
+        if (w->objectName() != objectName)
             continue;
-        if (auto *date = qobject_cast<widgets::MaskEdit *>(e))
-            return date->dateText();
-        return e->text().trimmed();
+        if (auto *tick = qobject_cast<QCheckBox *>(w))
+            return tick->isChecked() ? QStringLiteral("Y") : QString();
+        if (auto *date = qobject_cast<widgets::MaskEdit *>(w))
+            return date->kind() == widgets::MaskEdit::Month ? date->monthText() : date->dateText();
+        return static_cast<QLineEdit *>(w)->text().trimmed();
     }
     return QString();
 }
@@ -139,7 +161,23 @@ Params ListScreen::searchParams() const
         if (!f.param.isEmpty())
             params.append({f.param, searchText(f.objectName)});
     }
+    if (m_classes)
+        params.append({QStringLiteral("DIVIDE_CODE"), m_classes->deepestCode()});
     return params;
+}
+
+void ListScreen::glOnExitEvent(QWidget *control)
+{
+    TfrmZOI010::glOnExitEvent(control);
+    auto *month = qobject_cast<widgets::MaskEdit *>(control);
+    if (!month || month->kind() != widgets::MaskEdit::Month || !m_searchFields.contains(control) || month->isReadOnly())
+        return;
+    const QString digits = month->plainText();
+    if (digits.isEmpty() || !month->monthText().isEmpty())
+        return;
+    month->clear();
+    if (digits.size() >= 6)
+        ShowInfo(QStringLiteral("년월을 정확히 입력하여 주십시오."));
 }
 
 void ListScreen::glSelect()

@@ -17,7 +17,7 @@
 #include "framework/ZOI010.h"
 #include "widgets/GridColumn.h"
 
-class QLineEdit;
+class ClassCombos;
 
 namespace widgets {
 class DataGrid;
@@ -26,11 +26,14 @@ class RecordSet;
 
 // A field of the search panel: its caption and the edit right of it.
 struct ListSearchField {
-    enum Kind { Text, Date };
+    // Date: 'YYYY-MM-DD', opens with the server's date. Month: 'YYYYMM', opens
+    // with the server's month. Tick: a check box captioned by the label, "Y"
+    // when ticked, else empty.
+    enum Kind { Text, Date, Month, Tick };
     QString label;             // empty: no caption ("~" between two dates is one)
     QString objectName;        // e.g. "edtORDE_NO_S"
     QString param = {};        // parameter of the master statement; empty: bound by the screen
-    Kind kind = Text;          // a date opens with the server's date
+    Kind kind = Text;
     int maxLength = 0;
     int width = 0;             // pixels; 0: as wide as the panel gives
     bool readOnly = false;     // filled by a code search only
@@ -72,6 +75,10 @@ struct ListScreenSpec {
     // "엑셀" exports the master grid, the sheet titled caption - subtitle.
     bool excel = false;
     QString excelSubtitle = {};
+    // A class table (OX030MS): its cascading boxes ComboBox1..3 follow the
+    // search fields, and the statement's :DIVIDE_CODE gets the deepest code
+    // chosen (empty for "전체").
+    QString classTable = {};
 };
 
 class ListScreen : public TfrmZOI010 {
@@ -100,6 +107,11 @@ protected:
     QString searchText(const QString &objectName) const;
     widgets::DataGrid *masterGrid() const { return m_masterGrid; }
     widgets::DataGrid *detailGrid() const { return m_detailGrid; }
+    // Null without a class table.
+    ClassCombos *classCombos() const { return m_classes; }
+    // A month field being left: a month that is no month gives "년월을
+    // 정확히 입력하여 주십시오." and an empty field; fewer digits only empty it.
+    void glOnExitEvent(QWidget *control) override;
 
 private:
     void buildSearchPanel();
@@ -113,6 +125,7 @@ private:
     widgets::RecordSet *m_detail = nullptr;
     widgets::DataGrid *m_masterGrid;
     widgets::DataGrid *m_detailGrid = nullptr;
-    QList<QLineEdit *> m_searchFields;     // per declared search field, in order
+    QList<QWidget *> m_searchFields;       // per declared search field, in order
+    ClassCombos *m_classes = nullptr;
     bool m_searching = false;              // the master is being read: the detail waits
 };

@@ -6,6 +6,7 @@
 #include "modules/orders/OrdersArea.h"
 #include "modules/receiving/ReceivingArea.h"
 #include "modules/requests/RequestsArea.h"
+#include "modules/stock/StockArea.h"
 
 #include <mutex>
 
@@ -20,5 +21,6 @@ void RegisterAreas()
         RegisterReceivingArea();
         RegisterClosingArea();
         RegisterIssuesArea();
+        RegisterStockArea();
     });
 }
