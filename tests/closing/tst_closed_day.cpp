@@ -134,6 +134,11 @@ void deleteStockCount(DialogRecorder &dialogs, const QString &day)
     s.key(Qt::Key_F9);
 }
 
+QString dayAfter(const QString &day)
+{
+    return QDate::fromString(day, Qt::ISODate).addDays(1).toString(Qt::ISODate);
+}
+
 // Ten tenderloins received into the store on the day, to issue from.
 void stocked(TestSession &s, const QString &day)
 {
@@ -168,7 +173,7 @@ void confirmReceipt(DialogRecorder &, const QString &day)
 // An open day in the field must not open the closed day the receipt was received on.
 void reverseReceipt(DialogRecorder &, const QString &day)
 {
-    runReceiptConfirmation(QDate::fromString(day, Qt::ISODate).addDays(1).toString(Qt::ISODate), day);
+    runReceiptConfirmation(dayAfter(day), day);
 }
 
 void saveIssue(DialogRecorder &, const QString &day)
@@ -188,21 +193,21 @@ void requestedIssue(TestSession &s, const QString &day)
     docs.setIssueApproval(kIssueNo, QStringLiteral("3"), QString());
 }
 
-// The document `number` of the day ticked and confirmed on the day.
+// The document `number` of the day ticked and run with `apprDate` in the confirmation date field.
 template <typename Form>
-void confirmListed(const QString &numberColumn, const QString &number, const QString &day)
+void runListed(const QString &numberColumn, const QString &number, const QString &day, const QString &apprDate)
 {
     issuefx::ConfirmationListScreen<Form> s(numberColumn);
     issuefx::typeDate(s.form.medDATE_S, day);
     issuefx::typeDate(s.form.medDATE_E, day);
-    issuefx::typeDate(s.form.medAPPR_DATE, day);
+    issuefx::typeDate(s.form.medAPPR_DATE, apprDate);
     s.tick({number});
     s.run();
 }
 
 void confirmIssue(DialogRecorder &, const QString &day)
 {
-    confirmListed<TfrmODI011>(QStringLiteral("DELI_NO"), kIssueNo, day);
+    runListed<TfrmODI011>(QStringLiteral("DELI_NO"), kIssueNo, day, day);
 }
 
 template <typename Form>
@@ -237,12 +242,12 @@ void requestedTransfers(TestSession &s, const QString &day)
 
 void confirmPlainTransfer(DialogRecorder &, const QString &day)
 {
-    confirmListed<TfrmODI021>(QStringLiteral("MOVE_NO"), kTransferNo, day);
+    runListed<TfrmODI021>(QStringLiteral("MOVE_NO"), kTransferNo, day, day);
 }
 
 void confirmIssueOutTransfer(DialogRecorder &, const QString &day)
 {
-    confirmListed<TfrmODI031>(QStringLiteral("MOVE_NO"), kIssueOutNo, day);
+    runListed<TfrmODI031>(QStringLiteral("MOVE_NO"), kIssueOutNo, day, day);
 }
 
 void saveSupplierReturn(DialogRecorder &, const QString &day)
@@ -303,6 +308,37 @@ void deleteDisposal(DialogRecorder &dialogs, const QString &day)
     s.key(Qt::Key_F9);
 }
 
+// A confirmed, posted issue of the day.
+void confirmedIssue(TestSession &s, const QString &day)
+{
+    stocked(s, day);
+    stockfx::Documents(s.conn()).issue(kIssueNo, QStringLiteral("1"), day, kStore, {{kTenderloin, 3}}, day);
+    QCOMPARE(stockfx::post(s.conn(), QStringLiteral("PR_O_DATE_STOCK_DELI_UPDATE"), QStringLiteral("I_DELI_NO"), kIssueNo,
+                           QStringLiteral("INS")), QStringLiteral("Y"));
+}
+
+// A plain transfer of the day, confirmed and posted.
+void confirmedTransfer(TestSession &s, const QString &day)
+{
+    stocked(s, day);
+    stockfx::Documents docs(s.conn());
+    docs.transfer(kTransferNo, QStringLiteral("1"), day, kStore, kDrinks, {{kTenderloin, 2}}, day);
+    QCOMPARE(stockfx::post(s.conn(), QStringLiteral("PR_O_DATE_STOCK_MOVE_UPDATE"), QStringLiteral("I_MOVE_NO"), kTransferNo,
+                           QStringLiteral("INS")), QStringLiteral("Y"));
+}
+
+// An open day in the field must not open the closed day the posting was made on.
+void cancelIssue(DialogRecorder &, const QString &day)
+{
+    runListed<TfrmODI011>(QStringLiteral("DELI_NO"), kIssueNo, day, dayAfter(day));
+}
+
+// As for an issue.
+void cancelTransfer(DialogRecorder &, const QString &day)
+{
+    runListed<TfrmODI021>(QStringLiteral("MOVE_NO"), kTransferNo, day, dayAfter(day));
+}
+
 const QList<ClosedDayRow> &rows()
 {
     static const QList<ClosedDayRow> table = {
@@ -316,10 +352,12 @@ const QList<ClosedDayRow> &rows()
         {"reversing a confirmed receipt",       "the receipt's PUT_DATE",     kRefusal, stocked,            reverseReceipt},
         {"saving an issue",                     "the issue date",             kRefusal, stocked,            saveIssue},
         {"confirming an issue",                 "the confirmation date",      kRefusal, requestedIssue,     confirmIssue},
+        {"cancelling a confirmed issue",        "the issue's APPR_DATE",      kRefusal, confirmedIssue,     cancelIssue},
         {"saving a transfer issue-out",         "the transfer date",          kRefusal, stocked,            saveIssueOutTransfer},
         {"saving a transfer",                   "the transfer date",          kRefusal, stocked,            savePlainTransfer},
         {"confirming a transfer",               "the confirmation date",      kRefusal, requestedTransfers, confirmPlainTransfer},
         {"confirming a transfer issue-out",     "the confirmation date",      kRefusal, requestedTransfers, confirmIssueOutTransfer},
+        {"cancelling a confirmed transfer",     "the transfer's APPR_DATE",   kRefusal, confirmedTransfer,  cancelTransfer},
         {"saving a return to supplier",         "the return date",            kRefusal, stocked,            saveSupplierReturn},
         {"deleting a return to supplier",       "the return date",            kRefusal, returnedToSupplier, deleteSupplierReturn},
         {"saving a disposal",                   "the issue date",             kRefusal, stocked,            saveDisposal},
