@@ -14,6 +14,8 @@
 // a posted stock count, so deletions have something to delete; the row is
 // prepared, then the day is closed on the daily closing screen. Neither the
 // documents nor the stock may change, nor a document number be drawn.
+//
+// Returns of issued goods are the one stock change a closed day takes.
 
 #include "ClosingScreenFixtures.h"
 #include "issues/IssueFixtures.h"
@@ -366,6 +368,26 @@ const QList<ClosedDayRow> &rows()
     return table;
 }
 
+// The month's stock row, and the day's opening stock and count posted.
+void postedListsOfTheDay(db::Connection &conn)
+{
+    stockRow(conn, "202605", "110", kMayItem, 10, 1000, 22);
+    silsLine(conn, kDay, "110", kMayItem, "1", 4, 120, 480);
+    silsLine(conn, kDay, "110", kMayItem, "2", 25, 3, 22);
+    for (const char *kind : {"opening", "count"}) {
+        db::ProcInputs inputs{{"I_SILS_DATE", kDay}, {"I_STRG_CODE", "110"}, {"I_FLAG", "INS"}};
+        if (QLatin1String(kind) == QLatin1String("count"))
+            inputs.append({QStringLiteral("I_DIVE_CODE"), QString()});
+        QCOMPARE(call(conn, "PR_O_DATE_STOCK_SIL_UPDATE", inputs), QStringLiteral("Y"));
+    }
+}
+
+QString stockOfMayItem(TestSession &s)
+{
+    return s.scalar(QStringLiteral("SELECT STOC_QTY FROM OZ010MS WHERE STOC_YYMM = '202605' AND STRG_CODE = :S AND ITEM_CODE = :I"),
+                    {{QStringLiteral("S"), kStore}, {QStringLiteral("I"), kMayItem}});
+}
+
 // The day closed as the user closes it, on the daily closing screen.
 void closeDay(const QString &day)
 {
@@ -420,15 +442,7 @@ private Q_SLOTS:
         const ClosedDayRow &r = rows().at(row);
         TestSession session;
         db::Connection &conn = session.conn();
-        stockRow(conn, "202605", "110", kMayItem, 10, 1000, 22);
-        silsLine(conn, kDay, "110", kMayItem, "1", 4, 120, 480);
-        silsLine(conn, kDay, "110", kMayItem, "2", 25, 3, 22);
-        for (const char *kind : {"opening", "count"}) {
-            db::ProcInputs inputs{{"I_SILS_DATE", kDay}, {"I_STRG_CODE", "110"}, {"I_FLAG", "INS"}};
-            if (QLatin1String(kind) == QLatin1String("count"))
-                inputs.append({QStringLiteral("I_DIVE_CODE"), QString()});
-            QCOMPARE(call(conn, "PR_O_DATE_STOCK_SIL_UPDATE", inputs), QStringLiteral("Y"));
-        }
+        postedListsOfTheDay(conn);
         if (r.prepare)
             r.prepare(session, kDay);
         DialogRecorder dialogs;
@@ -443,6 +457,32 @@ private Q_SLOTS:
                                                               dialogs.texts().join(QLatin1String(" / ")))));
         QCOMPARE(dialogs.lastText(), r.refusal);
         QCOMPARE(stockState(conn), before);
+    }
+
+    // Goods issued and brought back are returned on whatever day they come
+    // back: the closed day takes the return and its posting.
+    void closedDayTakesReturnsOfIssuedGoods()
+    {
+        TestSession session;
+        db::Connection &conn = session.conn();
+        postedListsOfTheDay(conn);
+        DialogRecorder dialogs;
+        closeDay(kDay);
+        dialogs.clear();
+        const QString stockBefore = stockOfMayItem(session);
+
+        IssuedGoodsReturnScreen s;
+        s.key(Qt::Key_F4);
+        issuefx::typeDate(s.form.medDELI_DATE, kDay);
+        s.type(s.form.edtSTRG_CODE, kStore);
+        s.leave(s.form.edtSTRG_CODE);
+        s.line(kMayItem, QStringLiteral("3"));
+        s.key(Qt::Key_F2);
+        QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.texts().join(u'|')));
+        QCOMPARE(s.form.statusText(1), QStringLiteral("신규 입력이 정상적으로 완료되었습니다."));
+        QCOMPARE(session.scalar(QStringLiteral("SELECT TO_CHAR(DELI_DATE,'YYYY-MM-DD') || ':' || DELI_GUBUN FROM OD010MS")),
+                 kDay + QStringLiteral(":3"));
+        QCOMPARE(stockOfMayItem(session).toDouble(), stockBefore.toDouble() + 3);
     }
 };
 

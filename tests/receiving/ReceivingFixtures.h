@@ -1,12 +1,13 @@
 #pragma once
 // Small fixtures of the receiving tests: confirmed orders written straight
 // into the order tables, the picking dialog of the receipt screen answered
-// as a user answers it, the receipt confirmation screen driven, and reading
-// rows back.
+// as a user answers it, the receipt confirmation and return screens driven,
+// and reading rows back.
 
 #include "db/Query.h"
 #include "modules/receiving/OCI011.h"
 #include "modules/receiving/OCI020.h"
+#include "modules/receiving/OCI030.h"
 #include "modules/receiving/ReceiptWrite.h"
 #include "support/DialogRecorder.h"
 #include "support/ScreenDriver.h"
@@ -159,5 +160,30 @@ struct ReceiptConfirmationScreen : ScreenDriver<TfrmOCI020> {
         form.medPUT_DATE->selectAll();
         QTest::keyClicks(form.medPUT_DATE, QString(date).remove(u'-'));
         QTest::keyClick(form.medPUT_DATE, Qt::Key_Return);
+    }
+};
+
+// The return of issued goods screen: lines typed by item code and quantity.
+struct IssuedGoodsReturnScreen : ScreenDriver<TfrmOCI030> {
+    void type(QLineEdit *e, const QString &text)
+    {
+        e->setFocus();
+        e->selectAll();
+        typeText(e, text);
+    }
+    void leave(QWidget *e) { QTest::keyClick(e, Qt::Key_Return); }
+    void line(const QString &item, const QString &qty)
+    {
+        type(form.edtITEM_CODE, item);
+        leave(form.edtITEM_CODE);
+        type(form.edtQTY, qty);
+        QTest::mouseClick(form.btnLineAppend, Qt::LeftButton);
+    }
+    int lineRows() const
+    {
+        int n = 0;
+        for (int r = 0; r < form.cdsOD010DT->recordCount(); ++r)
+            n += form.cdsOD010DT->value(r, QStringLiteral("ITEM_CODE")).toString().isEmpty() ? 0 : 1;
+        return n;
     }
 };
