@@ -24,39 +24,7 @@ const QString kOutlet = QStringLiteral("210");
 const QString kTenderloin = QStringLiteral("L1010002");
 const QString kStriploin = QStringLiteral("L1010003");
 
-struct Screen : ScreenDriver<TfrmODI010> {
-    void type(QLineEdit *e, const QString &text)
-    {
-        e->setFocus();
-        e->selectAll();
-        typeText(e, text);
-    }
-    void leave(QWidget *e) { QTest::keyClick(e, Qt::Key_Return); }
-    // F4, the warehouse typed by its code.
-    void startIssue(const QString &strg)
-    {
-        key(Qt::Key_F4);
-        type(form.edtSTRG_CODE, strg);
-        leave(form.edtSTRG_CODE);
-    }
-    // An item by its name, a quantity, "추가".
-    void addLine(const QString &itemName, const QString &qty)
-    {
-        type(form.edtITEM_NAME, itemName);
-        leave(form.edtITEM_NAME);
-        type(form.edtQTY, qty);
-        QTest::mouseClick(form.btnLineAppend, Qt::LeftButton);
-    }
-    QString lines() const
-    {
-        QStringList out;
-        for (int r = 0; r < form.cdsOD010DT->recordCount(); ++r)
-            if (!form.cdsOD010DT->value(r, QStringLiteral("ITEM_CODE")).toString().isEmpty())
-                out << form.cdsOD010DT->value(r, QStringLiteral("ITEM_CODE")).toString() + u':'
-                        + QString::number(form.cdsOD010DT->value(r, QStringLiteral("QTY")).toDouble());
-        return out.join(u',');
-    }
-};
+using Screen = IssueEntryScreen<TfrmODI010>;
 
 QString issueRows(TestSession &s)
 {

@@ -21,22 +21,7 @@ const QString kTenderloin = QStringLiteral("L1010002");
 const QString kPosted = QStringLiteral("DE20990100001");
 const QString kOpen = QStringLiteral("DE20990100002");
 
-struct Screen : ScreenDriver<TfrmODI011> {
-    // Search, then tick the rows of the given numbers.
-    void tick(const QStringList &numbers)
-    {
-        key(Qt::Key_F3);
-        for (int r = 0; r < form.cdsList->recordCount(); ++r)
-            if (numbers.contains(form.cdsList->value(r, QStringLiteral("DELI_NO")).toString()))
-                form.cdsList->setValue(r, QStringLiteral("SEL"), QStringLiteral("1"));
-    }
-    void run() { QTest::mouseClick(form.bbtAppr, Qt::LeftButton); }
-    QString shown(const QString &no, const char *field) const
-    {
-        const int r = form.cdsList->find(QStringLiteral("DELI_NO"), no);
-        return form.cdsList->value(r, QLatin1String(field)).toString();
-    }
-};
+using Screen = ConfirmationListScreen<TfrmODI011>;
 
 // Stock of 10; a confirmed issue of 4 (posted) and an unconfirmed one of 3.
 void twoIssues(TestSession &s, const QString &day)

@@ -25,37 +25,7 @@ const QString kDrinks = QStringLiteral("120");
 const QString kTenderloin = QStringLiteral("L1010002");
 const QString kStriploin = QStringLiteral("L1010003");
 
-struct Screen : ScreenDriver<TfrmODI040> {
-    void type(QLineEdit *e, const QString &text)
-    {
-        e->setFocus();
-        e->selectAll();
-        typeText(e, text);
-        QTest::keyClick(e, Qt::Key_Return);
-    }
-    void addLine(const QString &itemName, const QString &qty, const QString &cost, const QString &tax, bool exchange,
-                 const QString &remark = {})
-    {
-        type(form.edtITEM_NAME, itemName);
-        type(form.edtQTY, qty);
-        type(form.edtCOST_AMT, cost);
-        type(form.edtTAX_AMT, tax);
-        (exchange ? form.rbRetu_gb1 : form.rbRetu_gb2)->setChecked(true);
-        if (remark.isEmpty())
-            QTest::mouseClick(form.btnLineAppend, Qt::LeftButton);
-        else
-            type(form.edtREMARK, remark);   // Enter in the remark adds the line
-
-    }
-    // F4, date of today, warehouse, supplier by name, reason.
-    void startReturn(const QString &strg)
-    {
-        key(Qt::Key_F4);
-        type(form.edtSTRG_CODE, strg);
-        type(form.edtC_CODE_NM, QStringLiteral("한우명가"));
-        type(form.edtRETU_REAS, QStringLiteral("품질불량"));
-    }
-};
+using Screen = SupplierReturnScreen<TfrmODI040>;
 
 // Returned and stock of the month for the item in the warehouse.
 QString returned(TestSession &s, const QString &strg, const QString &item, const QString &day)

@@ -27,34 +27,7 @@ const QString kKitchen = QStringLiteral("210");
 const QString kTenderloin = QStringLiteral("L1010002");
 
 template <typename Form>
-struct Entry : ScreenDriver<Form> {
-    using ScreenDriver<Form>::form;
-    using ScreenDriver<Form>::key;
-    void type(QLineEdit *e, const QString &text)
-    {
-        e->setFocus();
-        e->selectAll();
-        typeText(e, text);
-        QTest::keyClick(e, Qt::Key_Return);
-    }
-    // F4, source and target, one line of the tenderloin, F2.
-    void save(const QString &from, const QString &to, const QString &qty)
-    {
-        enter(from, to, qty);
-        key(Qt::Key_F2);
-    }
-    void enter(const QString &from, const QString &to, const QString &qty)
-    {
-        key(Qt::Key_F4);
-        type(form.edtFROM_STRG_CODE, from);
-        type(form.edtTO_STRG_CODE, to);
-        type(form.edtITEM_NAME, QStringLiteral("한우 안심"));
-        form.edtQTY->setFocus();
-        form.edtQTY->selectAll();
-        QTest::keyClicks(form.edtQTY, qty);
-        QTest::mouseClick(form.btnLineAppend, Qt::LeftButton);
-    }
-};
+using Entry = TransferEntryScreen<Form>;
 
 // Stock columns of a warehouse's row of the month: moved in, moved out, issued, stock.
 QString movement(TestSession &s, const QString &strg, const QString &day)

@@ -1,12 +1,16 @@
 #pragma once
 // Small fixtures of the receiving tests: confirmed orders written straight
 // into the order tables, the picking dialog of the receipt screen answered
-// as a user answers it, and reading rows back.
+// as a user answers it, the receipt confirmation and return screens driven,
+// and reading rows back.
 
 #include "db/Query.h"
 #include "modules/receiving/OCI011.h"
+#include "modules/receiving/OCI020.h"
+#include "modules/receiving/OCI030.h"
 #include "modules/receiving/ReceiptWrite.h"
 #include "support/DialogRecorder.h"
+#include "support/ScreenDriver.h"
 #include "widgets/DataGrid.h"
 #include "widgets/RecordSet.h"
 
@@ -125,3 +129,61 @@ inline QString addReceipt(db::Connection &conn, const QString &date, const QStri
     receiving::writeReceipt(conn, draft);
     return draft.inspNo;
 }
+
+// The receipt confirmation screen: search, tick receipts by number, run
+// "확정" (or its reversal), type the confirmation date.
+struct ReceiptConfirmationScreen : ScreenDriver<TfrmOCI020> {
+    void search() { key(Qt::Key_F3); }
+    int rowOf(const QString &inspNo) const
+    {
+        for (int r = 0; r < form.cdsOC010MS->recordCount(); ++r)
+            if (form.cdsOC010MS->value(r, QStringLiteral("INSP_NO")).toString() == inspNo)
+                return r;
+        return -1;
+    }
+    void tick(const QStringList &inspNos)
+    {
+        for (const QString &no : inspNos) {
+            form.rgdOC010MS->setFocus();
+            form.rgdOC010MS->setCurrentCell(0, rowOf(no));
+            QTest::keyClick(form.rgdOC010MS, Qt::Key_Space);
+        }
+    }
+    void run(const QStringList &inspNos)
+    {
+        tick(inspNos);
+        QTest::mouseClick(form.bbtAppr, Qt::LeftButton);
+    }
+    void typeDate(const QString &date)
+    {
+        form.medPUT_DATE->setFocus();
+        form.medPUT_DATE->selectAll();
+        QTest::keyClicks(form.medPUT_DATE, QString(date).remove(u'-'));
+        QTest::keyClick(form.medPUT_DATE, Qt::Key_Return);
+    }
+};
+
+// The return of issued goods screen: lines typed by item code and quantity.
+struct IssuedGoodsReturnScreen : ScreenDriver<TfrmOCI030> {
+    void type(QLineEdit *e, const QString &text)
+    {
+        e->setFocus();
+        e->selectAll();
+        typeText(e, text);
+    }
+    void leave(QWidget *e) { QTest::keyClick(e, Qt::Key_Return); }
+    void line(const QString &item, const QString &qty)
+    {
+        type(form.edtITEM_CODE, item);
+        leave(form.edtITEM_CODE);
+        type(form.edtQTY, qty);
+        QTest::mouseClick(form.btnLineAppend, Qt::LeftButton);
+    }
+    int lineRows() const
+    {
+        int n = 0;
+        for (int r = 0; r < form.cdsOD010DT->recordCount(); ++r)
+            n += form.cdsOD010DT->value(r, QStringLiteral("ITEM_CODE")).toString().isEmpty() ? 0 : 1;
+        return n;
+    }
+};

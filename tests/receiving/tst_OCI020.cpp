@@ -8,7 +8,6 @@
 #include "modules/receiving/OCI020.h"
 #include "stock/StockInvariants.h"
 #include "support/OtherWorkstation.h"
-#include "support/ScreenDriver.h"
 #include "support/Session.h"
 
 #include <QDate>
@@ -22,36 +21,7 @@ const QString kPotato = QStringLiteral("L3020001");   // a box of 20 kg, food
 const QString kBeef = QStringLiteral("L1010001");     // kg, food
 const QString kBeer = QStringLiteral("B1010001");     // a box of 20 bottles, no food
 
-struct Screen : ScreenDriver<TfrmOCI020> {
-    void search() { key(Qt::Key_F3); }
-    int rowOf(const QString &inspNo) const
-    {
-        for (int r = 0; r < form.cdsOC010MS->recordCount(); ++r)
-            if (form.cdsOC010MS->value(r, QStringLiteral("INSP_NO")).toString() == inspNo)
-                return r;
-        return -1;
-    }
-    void tick(const QStringList &inspNos)
-    {
-        for (const QString &no : inspNos) {
-            form.rgdOC010MS->setFocus();
-            form.rgdOC010MS->setCurrentCell(0, rowOf(no));
-            QTest::keyClick(form.rgdOC010MS, Qt::Key_Space);
-        }
-    }
-    void run(const QStringList &inspNos)
-    {
-        tick(inspNos);
-        QTest::mouseClick(form.bbtAppr, Qt::LeftButton);
-    }
-    void typeDate(const QString &date)
-    {
-        form.medPUT_DATE->setFocus();
-        form.medPUT_DATE->selectAll();
-        QTest::keyClicks(form.medPUT_DATE, QString(date).remove(u'-'));
-        QTest::keyClick(form.medPUT_DATE, Qt::Key_Return);
-    }
-};
+using Screen = ReceiptConfirmationScreen;
 
 QString today(TestSession &s) { return s.scalar(QStringLiteral("SELECT TO_CHAR(SYSDATE(),'YYYY-MM-DD')")); }
 QString month(const QString &date) { return QString(date).remove(u'-').left(6); }

@@ -14,29 +14,7 @@ namespace {
 const QString kPotato = QStringLiteral("L3020001");
 const QString kBeef = QStringLiteral("L1010001");
 
-struct Screen : ScreenDriver<TfrmOCI030> {
-    void type(QLineEdit *e, const QString &text)
-    {
-        e->setFocus();
-        e->selectAll();
-        typeText(e, text);
-    }
-    void leave(QWidget *e) { QTest::keyClick(e, Qt::Key_Return); }
-    void line(const QString &item, const QString &qty)
-    {
-        type(form.edtITEM_CODE, item);
-        leave(form.edtITEM_CODE);
-        type(form.edtQTY, qty);
-        QTest::mouseClick(form.btnLineAppend, Qt::LeftButton);
-    }
-    int lineRows() const
-    {
-        int n = 0;
-        for (int r = 0; r < form.cdsOD010DT->recordCount(); ++r)
-            n += form.cdsOD010DT->value(r, QStringLiteral("ITEM_CODE")).toString().isEmpty() ? 0 : 1;
-        return n;
-    }
-};
+using Screen = IssuedGoodsReturnScreen;
 
 QString today(TestSession &s) { return s.scalar(QStringLiteral("SELECT TO_CHAR(SYSDATE(),'YYYY-MM-DD')")); }
 

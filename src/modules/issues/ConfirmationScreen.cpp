@@ -191,6 +191,10 @@ void ConfirmationScreen::bbtApprClick()
                 continue;
             }
             const bool confirm = shown != QLatin1String("2");
+            // Cancelling takes the posting back from the day it was confirmed on, which may be closed
+            // while the day in the field is open.
+            if (!confirm && RefuseClosedDay(confirmedOn(conn, no), conn))
+                return;
             m_spec.act(conn, *cdsList, row, confirm, date, empNo);
             changes << Change{row, confirm};
         }
@@ -212,6 +216,13 @@ void ConfirmationScreen::bbtApprClick()
     listRowChanged();
     if (!passedOver.isEmpty())
         ShowInfo(QStringLiteral("[%1 : %2] 현재내용과 다릅니다. 확인하시고 처리하십시오.").arg(m_spec.numberLabel, passedOver.join(QStringLiteral(", "))));
+}
+
+// The day a confirmed document was posted on.
+QString ConfirmationScreen::confirmedOn(db::Connection &conn, const QString &no) const
+{
+    return db::Query::scalar(conn, QStringLiteral("SELECT TO_CHAR(X.APPR_DATE,'YYYY-MM-DD') FROM (%1) X").arg(m_spec.stateSql),
+                             {{QStringLiteral("NO"), no}});
 }
 
 void ConfirmationScreen::employeePicked()

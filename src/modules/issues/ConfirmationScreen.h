@@ -8,7 +8,8 @@
 // Each ticked document's state is read again inside the run, after its row
 // is taken: a document another workstation confirmed, cancelled or deleted
 // since the search is passed over and named afterwards, so that no document
-// is posted or reversed twice.
+// is posted or reversed twice. A cancellation is refused when the day the
+// document was confirmed on is closed, whatever day the field holds.
 
 #include "framework/Records.h"
 #include "framework/ZOI010.h"
@@ -37,7 +38,7 @@ struct ConfirmationSpec {
     QString linesSeq;              // its hidden row number field
     QString lines;                 // the lines of the current document, parameters from its fields
     QString lockSql;               // takes the document's row (by :NO)
-    QString stateSql;              // its stored APPR_GUBUN (by :NO)
+    QString stateSql;              // its stored APPR_GUBUN and APPR_DATE (by :NO)
     // Confirms (true) or cancels one document of the list; a refusal is raised
     // as EUserExcept and ends the whole run.
     std::function<void(db::Connection &, const widgets::RecordSet &, int row, bool confirm, const QString &date,
@@ -71,6 +72,7 @@ private:
     void buildGrids();
     void listRowChanged();
     void employeePicked();
+    QString confirmedOn(db::Connection &conn, const QString &no) const;
 
     ConfirmationSpec m_spec;
     QStringList m_lineKey;         // the list's fields the lines statement names

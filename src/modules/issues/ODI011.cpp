@@ -55,7 +55,7 @@ ConfirmationSpec spec()
         StockLinesSql(QStringLiteral("OD010DT"), QStringLiteral("DELI_SEQ"), QStringLiteral("STRG_CODE"),
                       QStringLiteral("A.DELI_DATE = :DELI_DATE AND A.STRG_CODE = :STRG_CODE AND A.DELI_NUM = :DELI_NUM")),
         QStringLiteral("UPDATE OD010MS SET APPR_GUBUN = APPR_GUBUN WHERE DELI_NO = :NO"),
-        QStringLiteral("SELECT APPR_GUBUN FROM OD010MS WHERE DELI_NO = :NO"),
+        QStringLiteral("SELECT APPR_GUBUN, APPR_DATE FROM OD010MS WHERE DELI_NO = :NO"),
         [](db::Connection &conn, const widgets::RecordSet &list, int row, bool confirm, const QString &date,
            const QString &empNo) {
             const QString deliNo = list.value(row, QStringLiteral("DELI_NO")).toString().trimmed();

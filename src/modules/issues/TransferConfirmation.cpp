@@ -57,7 +57,7 @@ ConfirmationSpec TransferConfirmationSpec(const QString &programId, const QStrin
                       QStringLiteral("A.MOVE_DATE = :MOVE_DATE AND A.FROM_STRG_CODE = :FROM_STRG_CODE "
                                      "AND A.TO_STRG_CODE = :TO_STRG_CODE AND A.MOVE_NUM = :MOVE_NUM")),
         QStringLiteral("UPDATE OD020MS SET APPR_GUBUN = APPR_GUBUN WHERE MOVE_NO = :NO"),
-        QStringLiteral("SELECT APPR_GUBUN FROM OD020MS WHERE MOVE_NO = :NO"),
+        QStringLiteral("SELECT APPR_GUBUN, APPR_DATE FROM OD020MS WHERE MOVE_NO = :NO"),
         [issueLeg](db::Connection &conn, const widgets::RecordSet &list, int row, bool confirm, const QString &date,
                    const QString &empNo) {
             const QString moveNo = list.value(row, QStringLiteral("MOVE_NO")).toString().trimmed();
