@@ -10,6 +10,7 @@
 //       {"ITEM_NAME",    "품 목 명",       180},
 //       {"QTY",          "구매수량",        80,  "#,##0.0"},
 //       {"SEL",          "선택",           36,  {},            col::Tick},
+//       {"TAX_GUBUN_NM", "과세구분",       75,  {},            col::Editable, {"1: 과  세", "2: 비과세"}},
 //   });
 //
 // The column number is the position in this list, hidden columns included.
@@ -17,6 +18,7 @@
 #include <QColor>
 #include <QFlags>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -43,6 +45,7 @@ struct GridColumn {
     int width = 80;         // pixels; 0 hides the column
     QString format;         // "#,##0", "#,##0.0", "#,##0.0000", "yyyy-mm-dd"; empty: as stored
     col::Options options = {};
+    QStringList picks = {};  // an editable column with picks is edited by choosing one of them
 };
 
 // What the colouring callbacks may change for a row or a cell.

@@ -5,6 +5,7 @@
 #include "widgets/RecordSet.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDate>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -427,6 +428,12 @@ bool GridDelegate::editorEvent(QEvent *event, QAbstractItemModel *model, const Q
 
 QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
 {
+    if (const QStringList &picks = g->model->columns().at(index.column()).picks; !picks.isEmpty()) {
+        auto *list = new QComboBox(parent);
+        list->setFrame(false);
+        list->addItems(picks);
+        return list;
+    }
     auto *edit = new QLineEdit(parent);
     edit->setFrame(false);
     edit->setAlignment(g->model->alignment(index.column()));
@@ -435,6 +442,10 @@ QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
 
 void GridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
+    if (auto *list = qobject_cast<QComboBox *>(editor)) {
+        list->setCurrentIndex(std::max(0, list->findText(g->model->rawValue(index.row(), index.column()).toString())));
+        return;
+    }
     auto *edit = static_cast<QLineEdit *>(editor);
     const QVariant &v = g->model->rawValue(index.row(), index.column());
     switch (v.typeId()) {
@@ -452,7 +463,10 @@ void GridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) cons
 
 void GridDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
-    model->setData(index, static_cast<QLineEdit *>(editor)->text(), Qt::EditRole);
+    if (auto *list = qobject_cast<QComboBox *>(editor))
+        model->setData(index, list->currentText(), Qt::EditRole);
+    else
+        model->setData(index, static_cast<QLineEdit *>(editor)->text(), Qt::EditRole);
 }
 
 // ================================================================ GridHeader

@@ -14,6 +14,7 @@
 #include "widgets/DataGrid.h"
 #include "widgets/RecordSet.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -73,6 +74,7 @@ struct OrderPicking {
     int *listed = nullptr;                 // receives the number of order lines offered
     int takes = 1;                         // presses of "입고 품목으로 선택"
     int *taken = nullptr;                  // receives the number of lines to receive
+    QList<int> taxFree = {};               // rows of the lower list whose tax type is picked as "2: 비과세"
 };
 
 inline void answerOrderPicking(DialogRecorder &dialogs, const OrderPicking &picking)
@@ -105,6 +107,17 @@ inline void answerOrderPicking(DialogRecorder &dialogs, const OrderPicking &pick
             QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(editor, q.second);
             QTest::keyClick(editor, Qt::Key_Return);
+            QTest::qWait(20);
+        }
+        for (int row : picking.taxFree) {
+            dlg->rgdInsp->setFocus();
+            dlg->rgdInsp->setCurrentCell(dlg->rgdInsp->columnIndex(QStringLiteral("TAX_GUBUN_NM")), row);
+            QTest::keyClick(dlg->rgdInsp, Qt::Key_F2);
+            auto *list = dlg->rgdInsp->viewport()->findChild<QComboBox *>();
+            if (!list)
+                return int(QDialog::Rejected);
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, Qt::Key_Return);
             QTest::qWait(20);
         }
         QTest::mouseClick(dlg->bbtOK, Qt::LeftButton);

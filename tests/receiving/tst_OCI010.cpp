@@ -314,6 +314,26 @@ private Q_SLOTS:
         QCOMPARE(session.scalar(QStringLiteral("SELECT COUNT(*) FROM OC010MS")), QStringLiteral("0"));
     }
 
+    // The tax type of a line to receive is picked in its cell: the beef goes in tax-free.
+    void taxTypePickedInTheDialog()
+    {
+        TestSession session;
+        DialogRecorder dialogs;
+        addPotatoOrder(session);
+        Screen s;
+        s.newReceipt(QStringLiteral("(주)대관령축산"), QStringLiteral("110"));
+        OrderPicking picking{{0, 1}, {{0, QStringLiteral("4")}}};
+        picking.taxFree = {1};
+        answerOrderPicking(dialogs, picking);
+        QTest::mouseClick(s.form.bbtOrdeSerch, Qt::LeftButton);
+        s.key(Qt::Key_F2);
+        QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.texts().join(u'|')));
+        QCOMPARE(rows(session.conn(), QStringLiteral("SELECT INSP_SEQ, AMT, TAX_AMT, TAX_GUBUN FROM OC010DT ORDER BY INSP_SEQ")),
+                 QStringLiteral("1:120000:12000:1,2:196000:0:2"));
+        QCOMPARE(rows(session.conn(), QStringLiteral("SELECT PUT_AMT, TAX_AMT, SUM_AMT FROM OC010MS")),
+                 QStringLiteral("316000:12000:328000"));
+    }
+
     // The statement of a receipt: its totals, the first item standing for the others.
     void inspectionStatement()
     {

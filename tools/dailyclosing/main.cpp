@@ -3,10 +3,9 @@
 // of the month's last closed day shown.
 //   purchasing-dailyclosing DEMO_ALIAS OUTPUT_DIR
 
+#include "common/DemoTool.h"
 #include "db/Query.h"
 #include "modules/closing/OEB030.h"
-#include "shell/Password.h"
-#include "shell/ZZD000.h"
 #include "session/Session.h"
 #include "widgets/DataGrid.h"
 #include "widgets/Edits.h"
@@ -14,7 +13,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
@@ -22,20 +20,14 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        std::fputs("usage: purchasing-dailyclosing DEMO_ALIAS OUTPUT_DIR\n", stderr);
+    if (!HasDemoAndOutputArguments(args, "purchasing-dailyclosing"))
         return 2;
-    }
-    QTemporaryDir appDir;
-    WriteStoredPassword(appDir.path(), qEnvironmentVariable("PGPASSWORD", QStringLiteral("vmuser")));
-    TfrmZZD000 data({args.at(1), qEnvironmentVariable("PGUSER", QStringLiteral("VMUSER")), QStringLiteral("A0000001"),
-                     QStringLiteral("관리자")},
-                    appDir.path());
-    if (!data.dbsDB.isOpen())
+    DemoSession demo(args.at(1), QStringLiteral("A0000001"), QStringLiteral("관리자"));
+    if (!demo.isOpen())
         return 1;
     gProjectId = QStringLiteral("PURCHASING");
     const QString lastClosed = db::Query::scalar(
-        data.dbsDB, QStringLiteral("SELECT TO_CHAR(MAX(CLOS_DATE),'YYYY-MM-DD') FROM OZ060MS WHERE CLOS_CHK = 'Y'"));
+        demo.conn(), QStringLiteral("SELECT TO_CHAR(MAX(CLOS_DATE),'YYYY-MM-DD') FROM OZ060MS WHERE CLOS_CHK = 'Y'"));
     if (lastClosed.isEmpty()) {
         std::fputs("purchasing-dailyclosing: the database has no closed day\n", stderr);
         return 1;

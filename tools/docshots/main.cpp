@@ -3,18 +3,15 @@
 //   purchasing-docshots DEMO_ALIAS OUTPUT_DIR [PROGRAM_ID ...]
 // Without program ids: the department register and the item class register.
 
-#include "db/Query.h"
+#include "common/DemoTool.h"
 #include "shell/O0Main.h"
-#include "shell/Password.h"
 #include "session/Session.h"
-#include "shell/ZZD000.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
@@ -29,12 +26,8 @@ int main(int argc, char *argv[])
     QStringList programs = args.mid(3);
     if (programs.isEmpty())
         programs = {QStringLiteral("OPI010"), QStringLiteral("OXI020")};
-    QTemporaryDir appDir;
-    WriteStoredPassword(appDir.path(), qEnvironmentVariable("PGPASSWORD", QStringLiteral("vmuser")));
-    TfrmZZD000 data({args.at(1), qEnvironmentVariable("PGUSER", QStringLiteral("VMUSER")), QStringLiteral("A0000001"),
-                     QStringLiteral("관리자")},
-                    appDir.path());
-    if (!data.dbsDB.isOpen())
+    DemoSession demo(args.at(1), QStringLiteral("A0000001"), QStringLiteral("관리자"));
+    if (!demo.isOpen())
         return 1;
     gProjectId = QStringLiteral("PURCHASING");
     TfrmO0Main w;

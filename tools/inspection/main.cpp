@@ -5,17 +5,14 @@
 // DEMO_ALIAS must be a scratch database made with "purchasing-db demo": the
 // receipt is added to it.
 
+#include "common/DemoTool.h"
 #include "db/Query.h"
 #include "framework/Documents.h"
 #include "modules/receiving/OCP070.h"
 #include "modules/receiving/ReceiptWrite.h"
-#include "reports/Render.h"
-#include "shell/Password.h"
-#include "shell/ZZD000.h"
+#include "reports/Report.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -40,18 +37,12 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        std::fputs("usage: purchasing-inspection DEMO_ALIAS OUTPUT_DIR\n", stderr);
+    if (!HasDemoAndOutputArguments(args, "purchasing-inspection"))
         return 2;
-    }
-    QTemporaryDir appDir;
-    WriteStoredPassword(appDir.path(), qEnvironmentVariable("PGPASSWORD", QStringLiteral("vmuser")));
-    TfrmZZD000 data({args.at(1), qEnvironmentVariable("PGUSER", QStringLiteral("VMUSER")), QStringLiteral("P0000001"),
-                     QStringLiteral("한지원")},
-                    appDir.path());
-    if (!data.dbsDB.isOpen())
+    DemoSession demo(args.at(1), QStringLiteral("P0000001"), QStringLiteral("한지원"));
+    if (!demo.isOpen())
         return 1;
-    db::Connection &conn = data.dbsDB;
+    db::Connection &conn = demo.conn();
     try {
         const QString date = db::Query::scalar(conn, QStringLiteral("SELECT TO_CHAR(SYSDATE(),'YYYY-MM-DD')"));
         receiving::ReceiptDraft draft;
@@ -67,16 +58,8 @@ int main(int argc, char *argv[])
 
         TfrmOCP070 form;
         form.open(conn, draft.inspNo);
-        const reports::Document doc = form.prepare();
-        const QDir out(args.at(2));
-        QString error;
-        if (!reports::writePdf(doc, out.filePath(QStringLiteral("inspection-statement.pdf")), &error)) {
-            std::fprintf(stderr, "%s\n", qPrintable(error));
+        if (!WriteDocumentPictures(form.prepare(), args.at(2), QStringLiteral("inspection-statement")))
             return 1;
-        }
-        const QString png = out.filePath(QStringLiteral("inspection-statement.png"));
-        reports::pageImage(doc, 0, 1.25).save(png);
-        std::printf("%s\n", qPrintable(png));
     } catch (const std::exception &e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

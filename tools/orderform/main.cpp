@@ -5,17 +5,13 @@
 // DEMO_ALIAS must be a scratch database made with "purchasing-db demo": the
 // order is added to it.
 
+#include "common/DemoTool.h"
 #include "db/Query.h"
 #include "modules/orders/OBP010.h"
 #include "modules/orders/OrderWrite.h"
-#include "reports/Render.h"
-#include "shell/Password.h"
-#include "session/Session.h"
-#include "shell/ZZD000.h"
+#include "reports/Report.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -41,18 +37,12 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        std::fputs("usage: purchasing-orderform DEMO_ALIAS OUTPUT_DIR\n", stderr);
+    if (!HasDemoAndOutputArguments(args, "purchasing-orderform"))
         return 2;
-    }
-    QTemporaryDir appDir;
-    WriteStoredPassword(appDir.path(), qEnvironmentVariable("PGPASSWORD", QStringLiteral("vmuser")));
-    TfrmZZD000 data({args.at(1), qEnvironmentVariable("PGUSER", QStringLiteral("VMUSER")), QStringLiteral("P0000001"),
-                     QStringLiteral("한지원")},
-                    appDir.path());
-    if (!data.dbsDB.isOpen())
+    DemoSession demo(args.at(1), QStringLiteral("P0000001"), QStringLiteral("한지원"));
+    if (!demo.isOpen())
         return 1;
-    db::Connection &conn = data.dbsDB;
+    db::Connection &conn = demo.conn();
     try {
         const QString date = db::Query::scalar(conn, QStringLiteral("SELECT TO_CHAR(SYSDATE(),'YYYY-MM-DD')"));
         const QString purcNo = conn.callProcedure(QStringLiteral("PR_GETADMINNO"),
@@ -96,16 +86,8 @@ int main(int argc, char *argv[])
 
         TfrmOBP010 form;
         form.open(conn, draft.key.ordeDate, draft.key.cCode, draft.key.ordeNum);
-        const reports::Document doc = form.prepare();
-        const QDir out(args.at(2));
-        QString error;
-        if (!reports::writePdf(doc, out.filePath(QStringLiteral("order-form.pdf")), &error)) {
-            std::fprintf(stderr, "%s\n", qPrintable(error));
+        if (!WriteDocumentPictures(form.prepare(), args.at(2), QStringLiteral("order-form")))
             return 1;
-        }
-        const QString png = out.filePath(QStringLiteral("order-form.png"));
-        reports::pageImage(doc, 0, 1.25).save(png);
-        std::printf("%s\n", qPrintable(png));
     } catch (const std::exception &e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

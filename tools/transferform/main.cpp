@@ -5,15 +5,12 @@
 //   purchasing-transferform DEMO_ALIAS OUTPUT_DIR
 // DEMO_ALIAS is a database made with "purchasing-db demo"; nothing is written to it.
 
+#include "common/DemoTool.h"
 #include "db/Query.h"
 #include "modules/issues/ODP020.h"
-#include "reports/Render.h"
-#include "shell/Password.h"
-#include "shell/ZZD000.h"
+#include "reports/Report.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -33,19 +30,13 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        std::fputs("usage: purchasing-transferform DEMO_ALIAS OUTPUT_DIR\n", stderr);
+    if (!HasDemoAndOutputArguments(args, "purchasing-transferform"))
         return 2;
-    }
-    QTemporaryDir appDir;
-    WriteStoredPassword(appDir.path(), qEnvironmentVariable("PGPASSWORD", QStringLiteral("vmuser")));
-    TfrmZZD000 data({args.at(1), qEnvironmentVariable("PGUSER", QStringLiteral("VMUSER")), QStringLiteral("P0000001"),
-                     QStringLiteral("한지원")},
-                    appDir.path());
-    if (!data.dbsDB.isOpen())
+    DemoSession demo(args.at(1), QStringLiteral("P0000001"), QStringLiteral("한지원"));
+    if (!demo.isOpen())
         return 1;
     try {
-        db::Query q(data.dbsDB, QString::fromLatin1(kTransfer));
+        db::Query q(demo.conn(), QString::fromLatin1(kTransfer));
         q.exec();
         if (!q.next()) {
             std::fputs("no transfer of a closed day in the demo database\n", stderr);
@@ -62,16 +53,8 @@ int main(int argc, char *argv[])
                    {QStringLiteral("FROM_STRG_CODE"), q.text(QStringLiteral("FROM_STRG_CODE"))},
                    {QStringLiteral("TO_STRG_CODE"), q.text(QStringLiteral("TO_STRG_CODE"))},
                    {QStringLiteral("MOVE_NUM"), q.text(QStringLiteral("MOVE_NUM"))}});
-        const reports::Document doc = form.prepare();
-        const QDir out(args.at(2));
-        QString error;
-        if (!reports::writePdf(doc, out.filePath(QStringLiteral("transfer-form.pdf")), &error)) {
-            std::fprintf(stderr, "%s\n", qPrintable(error));
+        if (!WriteDocumentPictures(form.prepare(), args.at(2), QStringLiteral("transfer-form")))
             return 1;
-        }
-        const QString png = out.filePath(QStringLiteral("transfer-form.png"));
-        reports::pageImage(doc, 0, 1.25).save(png);
-        std::printf("%s\n", qPrintable(png));
     } catch (const std::exception &e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

@@ -144,7 +144,7 @@ TfrmOCI011::TfrmOCI011(const QString &cCode, const QString &cName, const QString
         {"SOOBUL_UNIT_NM", "단위", 45},
         {"COST_AMT", "단  가", 85, "#,##0.0000"},
         {"AMT", "금  액", 85, "#,##0"},
-        {"TAX_GUBUN_NM", "과세구분", 75, {}, col::Editable},             // 15
+        {"TAX_GUBUN_NM", "과세구분", 75, {}, col::Editable, {kTaxable, kTaxFree}},   // 15
         {"TAX_AMT", "부가세액", 75, "#,##0"},
         {"STRG_CODE", "", 0},
         {"STRG_CODE_NM", "", 0},
