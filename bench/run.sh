@@ -10,6 +10,8 @@ trap '"$root/tools/pg-cluster.sh" stop "$work/pg"' EXIT
 eval "$("$root/tools/pg-cluster.sh" start "$work/pg")"
 export PGUSER=$PURCHASING_PG_USER PGPASSWORD=$PURCHASING_PG_PASSWORD PGSERVICEFILE="$work/pg_service.conf"
 printf '[bench]\nhost=%s\nport=%s\ndbname=postgres\n' "$PURCHASING_PG_HOST" "$PURCHASING_PG_PORT" > "$PGSERVICEFILE"
+# The demo history of the summaries gets a database of its own.
+printf '[summaries]\nhost=%s\nport=%s\ndbname=summaries\n' "$PURCHASING_PG_HOST" "$PURCHASING_PG_PORT" >> "$PGSERVICEFILE"
 "$build/purchasing-db" init "$work/bench.db" >/dev/null
 "$build/purchasing-db" init bench >/dev/null
 "$build/bench_closing" "$work/bench.db"
@@ -25,6 +27,9 @@ QT_QPA_PLATFORM=offscreen "$build/bench_closing_screens" bench
 if [ -x "$build/bench_summaries" ]; then
   "$build/purchasing-db" demo "$work/summaries.db" --scale 4 >/dev/null
   "$build/bench_summaries" "$work/summaries.db"
+  createdb -h "$PURCHASING_PG_HOST" -p "$PURCHASING_PG_PORT" summaries
+  "$build/purchasing-db" demo summaries --scale 2 >/dev/null
+  "$build/bench_summaries" summaries
 fi
 export QT_QPA_PLATFORM=offscreen
 for b in bench_grid bench_export; do

@@ -445,7 +445,8 @@ std::vector<Table> buildTables()
             num("STOCK_COST", 17, 5),
             num("STOCK_AMT", 19, 5),
         }), {"STOCK_DATE", "ITEM_CODE"},
-         {{"IX_OZ050MS_STOCK_DATE", {"STOCK_DATE"}}}},
+         // The latest cost of an item up to a day is one index step.
+         {{"IX_OZ050MS_STOCK_DATE", {"STOCK_DATE"}}, {"IX_OZ050MS_ITEM", {"ITEM_CODE", "STOCK_DATE"}}}},
 
         // Day closing flags.
         {"OZ060MS", withAudit({

@@ -37,6 +37,14 @@ void add(TfrmOEP070::Figures &to, const Row &row, const char *kind, bool replace
     }
 }
 
+void addGroup(TfrmOEP070::Figures &to, const TfrmOEP070::Figures &group)
+{
+    for (int s = 0; s < 3; ++s) {
+        to.cost[s] += group.cost[s];
+        to.sales[s] += group.sales[s];
+    }
+}
+
 } // namespace
 
 TfrmOEP070::TfrmOEP070() : TfrmZZP020(QStringLiteral("OEP070"))
@@ -102,6 +110,9 @@ void TfrmOEP070::buildGroup()
         band[QStringLiteral("qrlSubTitle")].setText(m_groupCode == QStringLiteral("100") ? QStringLiteral("SUB KITCHEN & STORE")
                                                                                          : QStringLiteral("Sub Total"));
         showTotals(band, QStringLiteral("qrlSub"), m_group);
+        // The grand totals add up the groups, so that a store group's sales enter once.
+        addGroup(m_grand.food, m_group.food);
+        addGroup(m_grand.beverage, m_group.beverage);
         m_group = Totals{};
     };
 }
@@ -126,8 +137,6 @@ void TfrmOEP070::buildDetail()
         const bool store = m_groupCode == QStringLiteral("100");
         add(m_group.food, row, "FOOD", store);
         add(m_group.beverage, row, "BEVE", store);
-        add(m_grand.food, row, "FOOD", false);
-        add(m_grand.beverage, row, "BEVE", false);
     };
 }
 
