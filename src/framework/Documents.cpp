@@ -3,6 +3,9 @@
 #include "db/Connection.h"
 #include "db/Query.h"
 #include "framework/ErrorDisplay.h"
+#include "framework/ZOI010.h"
+
+#include <QKeyEvent>
 
 QString DrawDocumentNumber(db::Connection &conn, const QString &kind, const QString &date)
 {
@@ -40,4 +43,20 @@ void StatusGate::check(db::Connection &conn, const Params &key, GateAction actio
         if (q.text(rule.column).trimmed() == rule.value)
             throw EUserExcept(action == GateAction::Edit ? rule.editRefusal : rule.deleteRefusal);
     }
+}
+
+bool IsEnterKey(const QKeyEvent &event)
+{
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+bool DocumentListKey(TfrmZOI010 &screen, const QKeyEvent &event)
+{
+    if (IsEnterKey(event))
+        screen.bbtEditClick();
+    else if (event.key() == Qt::Key_Delete)
+        screen.bbtDeleteClick();
+    else
+        return false;
+    return true;
 }

@@ -8,6 +8,8 @@
 #include <QString>
 
 namespace db { class Connection; }
+class QKeyEvent;
+class TfrmZOI010;
 
 // The next number of the document kind (e.g. "PU") in the month of `date`
 // ('YYYY-MM-DD'). A number the server refuses ("ERR…") is raised as
@@ -40,3 +42,10 @@ struct StatusGate {
     // Throws EUserExcept with the refusal of the first rule that holds.
     void check(db::Connection &conn, const Params &key, GateAction action) const;
 };
+
+// The keys of a document list: Enter starts editing the current document and
+// Delete deletes it, as the buttons would. True when the key was one of them.
+bool DocumentListKey(TfrmZOI010 &screen, const QKeyEvent &event);
+
+// Enter or the keypad's Enter: in a line panel's last field it applies the line.
+bool IsEnterKey(const QKeyEvent &event);

@@ -604,18 +604,9 @@ void IssueEntry::glOnExitEvent(QWidget *control)
 
 bool IssueEntry::glOnKeyDown(QWidget *control, QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (control == rgdOD010MS) {
-        if (enter) {
-            bbtEditClick();
-            return true;
-        }
-        if (event->key() == Qt::Key_Delete) {
-            bbtDeleteClick();
-            return true;
-        }
-    }
-    if (control == edtREMARK && WorkMode == wmInsert && enter) {
+    if (control == rgdOD010MS && DocumentListKey(*this, *event))
+        return true;
+    if (control == edtREMARK && WorkMode == wmInsert && IsEnterKey(*event)) {
         m_lines->apply();
         return true;
     }

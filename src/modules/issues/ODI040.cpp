@@ -4,6 +4,7 @@
 #include "db/Query.h"
 #include "framework/Checks.h"
 #include "framework/Controls.h"
+#include "framework/Documents.h"
 #include "framework/ErrorDisplay.h"
 #include "framework/LineEditor.h"
 #include "framework/Lookups.h"
@@ -509,18 +510,9 @@ void TfrmODI040::glOnExitEvent(QWidget *control)
 
 bool TfrmODI040::glOnKeyDown(QWidget *control, QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (control == rgdOD030MS) {
-        if (enter) {
-            bbtEditClick();
-            return true;
-        }
-        if (event->key() == Qt::Key_Delete) {
-            bbtDeleteClick();
-            return true;
-        }
-    }
-    if (control == edtREMARK && WorkMode == wmInsert && enter) {
+    if (control == rgdOD030MS && DocumentListKey(*this, *event))
+        return true;
+    if (control == edtREMARK && WorkMode == wmInsert && IsEnterKey(*event)) {
         m_lines->apply();
         return true;
     }

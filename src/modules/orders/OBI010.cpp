@@ -528,18 +528,9 @@ void TfrmOBI010::glOnExitEvent(QWidget *control)
 
 bool TfrmOBI010::glOnKeyDown(QWidget *control, QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (control == rgdOB010MS) {
-        if (enter) {
-            bbtEditClick();
-            return true;
-        }
-        if (event->key() == Qt::Key_Delete) {
-            bbtDeleteClick();
-            return true;
-        }
-    }
-    if (control == edtREMARK_DT && WorkMode == wmInsert && enter) {
+    if (control == rgdOB010MS && DocumentListKey(*this, *event))
+        return true;
+    if (control == edtREMARK_DT && WorkMode == wmInsert && IsEnterKey(*event)) {
         m_lines->apply();
         return true;
     }

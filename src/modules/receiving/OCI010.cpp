@@ -596,18 +596,9 @@ void TfrmOCI010::glOnExitEvent(QWidget *control)
 
 bool TfrmOCI010::glOnKeyDown(QWidget *control, QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (control == rgdOC010MS) {
-        if (enter) {
-            bbtEditClick();
-            return true;
-        }
-        if (event->key() == Qt::Key_Delete) {
-            bbtDeleteClick();
-            return true;
-        }
-    }
-    if (control == edtREMARK && WorkMode == wmInsert && enter) {
+    if (control == rgdOC010MS && DocumentListKey(*this, *event))
+        return true;
+    if (control == edtREMARK && WorkMode == wmInsert && IsEnterKey(*event)) {
         btnLineAppendClick();
         return true;
     }

@@ -464,18 +464,9 @@ void TfrmOCI030::glOnExitEvent(QWidget *control)
 
 bool TfrmOCI030::glOnKeyDown(QWidget *control, QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (control == rgdOD010MS) {
-        if (enter) {
-            bbtEditClick();
-            return true;
-        }
-        if (event->key() == Qt::Key_Delete) {
-            bbtDeleteClick();
-            return true;
-        }
-    }
-    if (control == edtREMARK && WorkMode != wmBrowse && enter) {
+    if (control == rgdOD010MS && DocumentListKey(*this, *event))
+        return true;
+    if (control == edtREMARK && WorkMode != wmBrowse && IsEnterKey(*event)) {
         btnLineAppendClick();
         return true;
     }
