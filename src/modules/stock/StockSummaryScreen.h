@@ -17,7 +17,7 @@ struct SummaryFields {
     bool warehouse = true;        // code, name and its search
     bool subWarehouses = false;   // "하위창고포함"
     bool stockWarehousesOnly = false;   // the search lists only stock-keeping warehouses
-    bool item = false;            // the item with its name, specification and unit
+    bool item = false;            // the item with its name, standard (규격) and unit
     bool classes = true;          // "품목유형" boxes
     bool alwaysSubWarehouses = false;   // the warehouse always with those below it, no tick
     bool closingCostOfEndMonth = false; // the closing cost from the end month only, not the whole period
