@@ -9,6 +9,7 @@
 #include "db/Query.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QElapsedTimer>
 #include <cstdio>
 

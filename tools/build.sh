@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Configures and builds into the folder given (default: build).
+# Configures and builds into a folder:
+#   build.sh [FOLDER [TARGET...]]   (default: build, every target)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-"$root/build"}
+shift || true
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j "$(nproc)"
+targets=()
+for t in "$@"; do targets+=(--target "$t"); done
+cmake --build "$build" -j "$(nproc)" "${targets[@]}"

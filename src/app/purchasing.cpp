@@ -2,7 +2,7 @@
 // values: database alias, database user, employee number, user name.
 
 #include "shell/ProgramApplication.h"
-#include "shell/Startup.h"
+#include "app/Startup.h"
 
 int main(int argc, char *argv[])
 {

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlRecord>
 
 namespace db {

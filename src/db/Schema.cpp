@@ -1,6 +1,7 @@
 #include "db/Schema.h"
 #include "db/Query.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 
 namespace db {

@@ -2,6 +2,7 @@
 #include "db/DbError.h"
 
 #include <QDateTime>
+#include <QSqlDriver>
 #include <sqlite3.h>
 
 namespace db {

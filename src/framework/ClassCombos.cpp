@@ -1,5 +1,6 @@
 #include "framework/ClassCombos.h"
 #include "db/Query.h"
+#include "framework/ErrorDisplay.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -32,7 +33,7 @@ ClassCombos::ClassCombos(db::Connection &conn, const QString &table, QWidget *pa
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->addItem(QStringLiteral("전체"), QString());
         if (i < 2)
-            connect(box, &QComboBox::currentIndexChanged, this, [this, i] { fillBelow(i + 1); });
+            OnUserAction(box, &QComboBox::currentIndexChanged, this, [this, i] { fillBelow(i + 1); });
     }
 }
 
@@ -86,3 +87,5 @@ QString ClassCombos::deepestCode() const
     }
     return {};
 }
+
+#include "moc_ClassCombos.cpp"

@@ -1,7 +1,9 @@
 #pragma once
+#include <QObject>
 #include <QString>
 #include <functional>
 #include <stdexcept>
+#include <type_traits>
 
 // Raised by a screen to refuse an operation; shown like any other failure.
 class EUserExcept : public std::runtime_error {
@@ -33,3 +35,21 @@ void ShowStandardError(const std::exception &e);
 // Runs one user action (a click, a pick, a printout) under the standard
 // error display; false when it failed.
 bool RunUserAction(const std::function<void()> &action);
+
+// Connects a signal to a user action that runs under the standard error
+// display. Qt's event dispatch is not exception-safe: an error that unwinds
+// through it leaks what it held, so every handler that may fail (a
+// statement, a check, a printout) is connected this way, never by a bare
+// QObject::connect. The action takes the signal's arguments or none.
+template <typename Sender, typename Signal, typename Action>
+QMetaObject::Connection OnUserAction(const Sender *sender, Signal signal, const QObject *context, Action action)
+{
+    return QObject::connect(sender, signal, context, [action = std::move(action)](const auto &...args) {
+        RunUserAction([&] {
+            if constexpr (std::is_invocable_v<const Action &, decltype(args)...>)
+                action(args...);
+            else
+                action();
+        });
+    });
+}

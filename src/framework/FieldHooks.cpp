@@ -1,4 +1,5 @@
 #include "framework/FieldHooks.h"
+#include "framework/ErrorDisplay.h"
 #include "db/Query.h"
 #include "session/Database.h"
 
@@ -49,6 +50,17 @@ void hookControl(QWidget *control, QObject *filter)
 } // namespace
 
 bool FieldEvents::filter(QObject *watched, QEvent *event)
+{
+    // The screens' handlers look codes up and check fields; a failure is
+    // shown here, inside the filter, so it never unwinds through Qt's event
+    // dispatch. A key whose handling failed goes no further.
+    bool consumed = false;
+    if (!RunUserAction([&] { consumed = dispatch(watched, event); }))
+        return event->type() == QEvent::KeyPress;
+    return consumed;
+}
+
+bool FieldEvents::dispatch(QObject *watched, QEvent *event)
 {
     auto *control = qobject_cast<QWidget *>(watched);
     if (!control)

@@ -46,6 +46,8 @@ public:
     bool filter(QObject *watched, QEvent *event);
 
 private:
+    bool dispatch(QObject *watched, QEvent *event);
+
     FieldHandlers &m_handlers;
     QPointer<QWidget> m_entered;
 };

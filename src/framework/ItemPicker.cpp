@@ -180,3 +180,5 @@ void ItemPicker::tickAll(const QString &value)
     for (int row = 0; row < cdsItem->recordCount(); ++row)
         cdsItem->setValue(row, QStringLiteral("SEL"), value);
 }
+
+#include "moc_ItemPicker.cpp"

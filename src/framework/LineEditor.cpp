@@ -209,3 +209,5 @@ int LineEditor::sameItem(const QString &key, int except) const
             return row;
     return -1;
 }
+
+#include "moc_LineEditor.cpp"

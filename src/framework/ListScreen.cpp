@@ -227,3 +227,5 @@ void ListScreen::bbtPrintClick(bool toPreview)
         ShowStandardError(e);
     }
 }
+
+#include "moc_ListScreen.cpp"

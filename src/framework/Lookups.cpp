@@ -334,3 +334,5 @@ QWidget *Lookups::nextField(const Entry &entry) const
     }
     return nullptr;
 }
+
+#include "moc_Lookups.cpp"

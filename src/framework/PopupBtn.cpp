@@ -30,7 +30,7 @@ TPopupBtn::TPopupBtn(QWidget *parent) : QToolButton(parent)
     setIconSize(QSize(16, 16));
     // A speed button: clicking it leaves the focus in the field it belongs to.
     setFocusPolicy(Qt::NoFocus);
-    connect(this, &QToolButton::clicked, this, [this] { Click(); });
+    OnUserAction(this, &QToolButton::clicked, this, [this] { Click(); });
 }
 
 db::Connection &TPopupBtn::connection() const { return SQLConnection ? *SQLConnection : dbsDB(); }
@@ -92,3 +92,5 @@ void TPopupBtn::Click()
     m_fullList = true;
     Q_EMIT afterClick();
 }
+
+#include "moc_PopupBtn.cpp"

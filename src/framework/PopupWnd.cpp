@@ -4,6 +4,7 @@
 #include "widgets/DataGrid.h"
 #include "widgets/RecordSet.h"
 
+#include <QPainter>
 #include <QAction>
 #include <QComboBox>
 #include <QFrame>
@@ -529,3 +530,5 @@ bool TfrmPopupWnd::eventFilter(QObject *watched, QEvent *event)
     }
     return false;
 }
+
+#include "moc_PopupWnd.cpp"

@@ -40,3 +40,5 @@ void PriceHistory::showItem(db::Connection &conn, const QString &itemCode)
     }
     OpenRecords(*m_records, conn, QString::fromLatin1(kLastReceipts), {{QStringLiteral("ITEM_CODE"), itemCode}});
 }
+
+#include "moc_PriceHistory.cpp"

@@ -1,5 +1,6 @@
 #include "framework/RecordEntry.h"
 #include "framework/Controls.h"
+#include "framework/ErrorDisplay.h"
 #include "framework/PopupBtn.h"
 #include "framework/Records.h"
 #include "framework/TreePanel.h"
@@ -212,8 +213,8 @@ TreePanel *RecordEntryScreen::addTree(const QString &viewSql, const QString &tre
     row->addWidget(m_tree);
     row->addWidget(m_grid, 1);
     display->addLayout(row, 1);
-    connect(m_tree, &TreePanel::nodeSelected, this, [onNode = std::move(onNode)](const QString &key) { onNode(key); });
-    connect(m_tree, &TreePanel::redrawRequested, this, &RecordEntryScreen::redrawTree);
+    OnUserAction(m_tree, &TreePanel::nodeSelected, this, [onNode = std::move(onNode)](const QString &key, int) { onNode(key); });
+    OnUserAction(m_tree, &TreePanel::redrawRequested, this, [this] { redrawTree(); });
     redrawTree();
     return m_tree;
 }
@@ -339,3 +340,5 @@ bool RecordEntryScreen::glDelete()
     afterDelete();
     return committed;
 }
+
+#include "moc_RecordEntry.cpp"

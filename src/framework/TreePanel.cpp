@@ -95,3 +95,5 @@ void TreePanel::selectRow(int rowcnt)
     trvGubun->setCurrentItem(m_items.at(rowcnt));
     Q_EMIT nodeSelected(currentKey(), rowcnt);
 }
+
+#include "moc_TreePanel.cpp"

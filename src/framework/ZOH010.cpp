@@ -52,3 +52,5 @@ bool TfrmZOH010::glOnKeyDown(QWidget *control, QKeyEvent *event)
 }
 
 void TfrmZOH010::glOnKeyPress(QWidget *, QKeyEvent *) {}
+
+#include "moc_ZOH010.cpp"

@@ -107,7 +107,7 @@ TfrmZOI010::TfrmZOI010(const QString &programId, QWidget *parent) : TfrmZZI010(p
     connect(sbtPrior, &QToolButton::clicked, this, [this] { sbtPriorClick(); });
     connect(sbtNext, &QToolButton::clicked, this, [this] { sbtNextClick(); });
     connect(sbtLast, &QToolButton::clicked, this, [this] { sbtLastClick(); });
-    connect(bbtExcel, &QPushButton::clicked, this, [this] { bbtExcelClick(); });
+    OnUserAction(bbtExcel, &QPushButton::clicked, this, [this] { bbtExcelClick(); });
     addHotKey(QStringLiteral("N1"), Qt::Key_F4, [this] { bbtAddClick(); });
     addHotKey(QStringLiteral("N2"), Qt::Key_F5, [this] { bbtEditClick(); });
     addHotKey(QStringLiteral("N3"), Qt::Key_F9, [this] { bbtDeleteClick(); });
@@ -376,3 +376,5 @@ void TfrmZOI010::bbtExcelClick()
     else if (auto *plain = qobject_cast<widgets::PlainGrid *>(m_excelGrid.data()))
         ExportGridToExcel(plain, m_excelSubtitle, this);
 }
+
+#include "moc_ZOI010.cpp"

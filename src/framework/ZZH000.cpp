@@ -1,4 +1,5 @@
 #include "framework/ZZH000.h"
+#include "framework/ErrorDisplay.h"
 #include "framework/ZZI000.h"
 #include "session/Dialogs.h"
 
@@ -24,8 +25,8 @@ TfrmZZH000::TfrmZZH000(QWidget *owner) : QDialog(owner)
     buttons->addWidget(bbtClose);
     m_rootLayout->addWidget(panMain, 1);
     m_rootLayout->addWidget(panButtons);
-    connect(bbtOK, &QPushButton::clicked, this, [this] { bbtOKClick(); });
-    connect(bbtClose, &QPushButton::clicked, this, [this] { bbtCloseClick(); });
+    OnUserAction(bbtOK, &QPushButton::clicked, this, [this] { bbtOKClick(); });
+    OnUserAction(bbtClose, &QPushButton::clicked, this, [this] { bbtCloseClick(); });
     addHotKey(QStringLiteral("popHotkeyOK"), Qt::Key_F10, [this] { bbtOKClick(); });
     addHotKey(QStringLiteral("popHotkeyClose"), Qt::Key_F12, [this] { bbtCloseClick(); });
 }
@@ -36,7 +37,7 @@ void TfrmZZH000::addHotKey(const QString &objectName, const QKeySequence &key, s
     item->setObjectName(objectName);
     item->setShortcut(key);
     item->setShortcutContext(Qt::WindowShortcut);
-    connect(item, &QAction::triggered, this, std::move(handler));
+    OnUserAction(item, &QAction::triggered, this, std::move(handler));
     addAction(item);
 }
 
@@ -64,8 +65,10 @@ TfrmZZH010::TfrmZZH010(QWidget *owner) : TfrmZZH000(owner)
 {
     panSearch = makeSearchPanel(this, m_searchLayout, bbtSearch);
     m_rootLayout->insertWidget(0, panSearch);
-    connect(bbtSearch, &QPushButton::clicked, this, [this] { bbtSearchClick(); });
+    OnUserAction(bbtSearch, &QPushButton::clicked, this, [this] { bbtSearchClick(); });
     addHotKey(QStringLiteral("popHotkeySearch"), Qt::Key_F3, [this] { bbtSearchClick(); });
 }
 
 bool TfrmZZH010::bbtSearchClick() { return usable(bbtSearch); }
+
+#include "moc_ZZH000.cpp"

@@ -1,4 +1,5 @@
 #include "framework/ZZI000.h"
+#include "framework/ErrorDisplay.h"
 #include "framework/TabHost.h"
 #include "session/Session.h"
 
@@ -131,7 +132,7 @@ TfrmZZI000::TfrmZZI000(const QString &programId, QWidget *parent)
     m_rootLayout->addWidget(stbMessage);
 
     bbtClose = addButton(QStringLiteral("bbtClose"), QStringLiteral("종료(F12)"));
-    connect(bbtClose, &QPushButton::clicked, this, [this] { bbtCloseClick(); });
+    OnUserAction(bbtClose, &QPushButton::clicked, this, [this] { bbtCloseClick(); });
     // In a window the screen answers F12 itself; hosted, the main window's
     // hidden entry does (two live F12 keys would cancel each other out).
     m_closeKey = addHotKey(QStringLiteral("popHotkeyClose"), Qt::Key_F12, [this] { bbtCloseClick(); });
@@ -151,7 +152,7 @@ QAction *TfrmZZI000::addHotKey(const QString &objectName, const QKeySequence &ke
     item->setObjectName(objectName);
     item->setShortcut(key);
     item->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(item, &QAction::triggered, this, std::move(handler));
+    OnUserAction(item, &QAction::triggered, this, std::move(handler));
     addAction(item);
     return item;
 }
@@ -247,3 +248,5 @@ void TfrmZZI000::closeEvent(QCloseEvent *event)
     if (auto *host = dynamic_cast<TabHost *>(window()))
         host->removeActiveTab();
 }
+
+#include "moc_ZZI000.cpp"

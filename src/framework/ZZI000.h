@@ -57,7 +57,8 @@ public:
 protected:
     // A button 80 × 25 placed into the button bar, right of the stretch.
     QPushButton *addButton(const QString &objectName, const QString &caption, QPushButton *before = nullptr);
-    // A hot key that runs `handler` anywhere inside the screen.
+    // A hot key that runs `handler` anywhere inside the screen, under the
+    // standard error display.
     QAction *addHotKey(const QString &objectName, const QKeySequence &key, std::function<void()> handler);
     void FormCreate();
     void closeEvent(QCloseEvent *event) override;

@@ -1,4 +1,5 @@
 #include "framework/ZZI010.h"
+#include "framework/ErrorDisplay.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -10,9 +11,9 @@ TfrmZZI010::TfrmZZI010(const QString &programId, QWidget *parent) : TfrmZZI000(p
 
     bbtSave = addButton(QStringLiteral("bbtSave"), QStringLiteral("저장(F2)"), bbtClose);
     bbtCancel = addButton(QStringLiteral("bbtCancel"), QStringLiteral("취소(F8)"), bbtClose);
-    connect(bbtSearch, &QPushButton::clicked, this, [this] { bbtSearchClick(); });
-    connect(bbtSave, &QPushButton::clicked, this, [this] { bbtSaveClick(); });
-    connect(bbtCancel, &QPushButton::clicked, this, [this] { bbtCancelClick(); });
+    OnUserAction(bbtSearch, &QPushButton::clicked, this, [this] { bbtSearchClick(); });
+    OnUserAction(bbtSave, &QPushButton::clicked, this, [this] { bbtSaveClick(); });
+    OnUserAction(bbtCancel, &QPushButton::clicked, this, [this] { bbtCancelClick(); });
     addHotKey(QStringLiteral("popHotkeySearch"), Qt::Key_F3, [this] { bbtSearchClick(); });
     addHotKey(QStringLiteral("popHotkeySave"), Qt::Key_F2, [this] { bbtSaveClick(); });
     addHotKey(QStringLiteral("popHotkeyCancel"), Qt::Key_F8, [this] { bbtCancelClick(); });
@@ -74,3 +75,5 @@ bool TfrmZZI010::bbtCancelClick()
     SetSearchMode(true);
     return true;
 }
+
+#include "moc_ZZI010.cpp"

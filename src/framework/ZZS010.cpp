@@ -1,4 +1,5 @@
 #include "framework/ZZS010.h"
+#include "framework/ErrorDisplay.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -10,9 +11,9 @@ TfrmZZS010::TfrmZZS010(const QString &programId, QWidget *parent) : TfrmZZI000(p
 
     bbtPrint = addButton(QStringLiteral("bbtPrint"), QStringLiteral("출력(F11)"), bbtClose);
     bbtPreview = addButton(QStringLiteral("bbtPreview"), QStringLiteral("미리보기"), bbtClose);
-    connect(bbtSearch, &QPushButton::clicked, this, [this] { bbtSearchClick(); });
-    connect(bbtPrint, &QPushButton::clicked, this, [this] { bbtPrintClick(); });
-    connect(bbtPreview, &QPushButton::clicked, this, [this] { bbtPreviewClick(); });
+    OnUserAction(bbtSearch, &QPushButton::clicked, this, [this] { bbtSearchClick(); });
+    OnUserAction(bbtPrint, &QPushButton::clicked, this, [this] { bbtPrintClick(); });
+    OnUserAction(bbtPreview, &QPushButton::clicked, this, [this] { bbtPreviewClick(); });
     addHotKey(QStringLiteral("popHotkeySearch"), Qt::Key_F3, [this] { bbtSearchClick(); });
     addHotKey(QStringLiteral("popHotkeyPrint"), Qt::Key_F11, [this] { bbtPrintClick(); });
     addHotKey(QStringLiteral("popHotkeyPreview"), QKeySequence(Qt::SHIFT | Qt::Key_F11), [this] { bbtPreviewClick(); });
@@ -35,3 +36,5 @@ bool TfrmZZS010::bbtPreviewClick()
     ShowStatus(QString());
     return usable(bbtPreview, this);
 }
+
+#include "moc_ZZS010.cpp"

@@ -4,6 +4,7 @@
 #include "session/Dialogs.h"
 #include "session/Session.h"
 
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -341,3 +342,5 @@ bool saveAsPdf(const Document &doc, const QString &baseName, QWidget *parent)
 }
 
 } // namespace reports
+
+#include "moc_Preview.cpp"

@@ -5,6 +5,7 @@
 #include "reports/Preview.h"
 #include "session/Database.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QStackedWidget>
@@ -112,3 +113,5 @@ ReportViewer *openReportWindow(const QString &reportFile, const QString &paramet
 }
 
 } // namespace reports
+
+#include "moc_Viewer.cpp"

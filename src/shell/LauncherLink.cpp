@@ -60,3 +60,5 @@ bool SingleInstance::acquire()
     });
     return true;
 }
+
+#include "moc_LauncherLink.cpp"

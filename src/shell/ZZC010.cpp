@@ -88,3 +88,5 @@ TfrmZZC010::TfrmZZC010(const QString &resourceFile)
     if (const QScreen *screen = this->screen())
         move(screen->geometry().center() - rect().center());
 }
+
+#include "moc_ZZC010.cpp"

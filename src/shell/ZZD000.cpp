@@ -83,3 +83,5 @@ bool TfrmZZD000::ConnectDatabase()
 }
 
 void TfrmZZD000::DisconnectDatabase() { dbsDB.close(); }
+
+#include "moc_ZZD000.cpp"

@@ -258,3 +258,5 @@ void TfrmZZMain::closeEvent(QCloseEvent *event)
     else
         event->ignore();
 }
+
+#include "moc_ZZMain.cpp"

@@ -22,3 +22,5 @@ RecordSet *DataGrid::recordSet() const
 }
 
 } // namespace widgets
+
+#include "moc_DataGrid.cpp"

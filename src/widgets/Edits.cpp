@@ -353,3 +353,5 @@ void DbCheckBox::refresh()
 }
 
 } // namespace widgets
+
+#include "moc_Edits.cpp"

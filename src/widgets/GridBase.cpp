@@ -759,3 +759,5 @@ void GridBase::scrollTo(const QModelIndex &index, ScrollHint hint)
 }
 
 } // namespace widgets
+
+#include "moc_GridBase.cpp"

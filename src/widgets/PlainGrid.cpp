@@ -88,3 +88,5 @@ void PlainGrid::setCellNumber(int col, int row, double value)
 }
 
 } // namespace widgets
+
+#include "moc_PlainGrid.cpp"

@@ -540,3 +540,5 @@ void RecordSet::sortBy(const QString &name, Qt::SortOrder order)
 }
 
 } // namespace widgets
+
+#include "moc_RecordSet.cpp"

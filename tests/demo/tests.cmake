@@ -1,1 +1,1 @@
-purchasing_add_db_test(tst_demo_history ${CMAKE_CURRENT_LIST_DIR}/tst_demo_history.cpp)
+purchasing_test(tst_demo_history DB LINKS purchasing_demo)

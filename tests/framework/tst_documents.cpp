@@ -9,7 +9,7 @@
 #include "framework/ErrorDisplay.h"
 #include "framework/LineEditor.h"
 #include "framework/PriceHistory.h"
-#include "modules/RequestFixtures.h"
+#include "modules/requests/RequestFixtures.h"
 #include "support/DialogRecorder.h"
 #include "support/OtherWorkstation.h"
 #include "support/Session.h"

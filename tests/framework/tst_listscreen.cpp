@@ -4,7 +4,7 @@
 // grid, print and preview reach the printer dialog and the preview window,
 // and a failing detail or printout is shown, not thrown.
 
-#include "export/BiffReader.h"
+#include "support/BiffReader.h"
 #include "framework/ExcelExport.h"
 #include "framework/ListScreen.h"
 #include "framework/ZZP010.h"

@@ -1,3 +1,3 @@
-purchasing_add_test(tst_report ${CMAKE_CURRENT_LIST_DIR}/tst_report.cpp)
-purchasing_add_test(tst_report_preview ${CMAKE_CURRENT_LIST_DIR}/tst_report_preview.cpp)
-purchasing_add_db_test(tst_report_catalogue ${CMAKE_CURRENT_LIST_DIR}/tst_report_catalogue.cpp)
+purchasing_test(tst_report LINKS purchasing_framework)
+purchasing_test(tst_report_preview LINKS purchasing_reports)
+purchasing_test(tst_report_catalogue DB LINKS purchasing_testsession purchasing_master)

@@ -8,6 +8,7 @@
 #include "support/Session.h"
 
 #include "PdfText.h"
+#include "modules/master/MasterArea.h"
 
 #include <QtTest>
 
@@ -31,6 +32,8 @@ QStringList trace(const Document &doc, const QStringList &names)
 class TestReportCatalogue : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { RegisterMasterArea(); }  // the code list report of the catalogue
+
     void codeListByHead()
     {
         TestSession session;

@@ -3,6 +3,7 @@
 // what was asked, so a test reads the texts a user would have seen.
 
 #include "session/Dialogs.h"
+#include <QDialog>
 #include <QList>
 #include <QQueue>
 #include <functional>

@@ -2,7 +2,6 @@
 #include "db/Query.h"
 #include "shell/Password.h"
 #include "session/Session.h"
-#include "shell/Areas.h"
 #include "support/TestDb.h"
 
 #include <QDir>
@@ -19,7 +18,6 @@ TestSession::TestSession(const QString &empNo, bool withDemo)
     if (!m_data->dbsDB.isOpen())
         qFatal("test session could not connect to %s", qPrintable(m_alias));
     gProjectId = QStringLiteral("PURCHASING");
-    RegisterAreas();   // the program table and the reports, as at start-up
 }
 
 TestSession::~TestSession() = default;

@@ -1,6 +1,9 @@
 #pragma once
 // A signed-in program without its window: the data module connected to a
 // fresh database as the launcher would start it, for tests of screens.
+// It enters no area into the program table or the report catalogue: a suite
+// that opens a screen or a report by its name registers the area it tests
+// (Register…Area()), so it links no other area.
 
 #include "shell/ZZD000.h"
 #include <memory>

@@ -4,7 +4,7 @@
 // Without program ids: the department register and the item class register.
 
 #include "common/DemoTool.h"
-#include "shell/O0Main.h"
+#include "app/O0Main.h"
 #include "session/Session.h"
 
 #include <QAction>

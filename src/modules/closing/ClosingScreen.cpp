@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 ClosingScreen::ClosingScreen(const QString &programId, const QString &caption, const QString &monthLabel,
@@ -62,13 +63,13 @@ ClosingScreen::ClosingScreen(const QString &programId, const QString &caption, c
     gridsLayout->addWidget(rgdItem, 5);
     static_cast<QVBoxLayout *>(panDisplay->layout())->addWidget(grids, 1);
 
-    connect(bbEnd, &QPushButton::clicked, this, [this] {
+    OnUserAction(bbEnd, &QPushButton::clicked, this, [this] {
         if (usable(bbEnd, this))
-            RunUserAction([this] { bbEndClick(); });
+            bbEndClick();
     });
-    connect(bbtEnd_Cancel, &QPushButton::clicked, this, [this] {
+    OnUserAction(bbtEnd_Cancel, &QPushButton::clicked, this, [this] {
         if (usable(bbtEnd_Cancel, this))
-            RunUserAction([this] { bbtEnd_CancelClick(); });
+            bbtEnd_CancelClick();
     });
     connect(bbtStop, &QPushButton::clicked, this, [this] { m_stopRequested = true; });
 }
@@ -141,3 +142,5 @@ void ClosingScreen::endRun()
         w->setEnabled(true);
     glEnabledCheck();
 }
+
+#include "moc_ClosingScreen.cpp"

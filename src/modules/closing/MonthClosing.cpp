@@ -49,7 +49,7 @@ MonthClosingScreen::MonthClosingScreen(const QString &programId, const QString &
             {"AMT",            "재고금액",   100,  "#,##0",  col::Sortable},
         });
     rgdEnd->setReadOnly(true);
-    connect(cdsEnd, &widgets::RecordSet::afterScroll, this, [this] { RunUserAction([this] { showMonthItems(); }); });
+    OnUserAction(cdsEnd, &widgets::RecordSet::afterScroll, this, [this] { showMonthItems(); });
 
     FormCreate();
     medYYMM->setPlainText(GetSystemDate().left(7));
@@ -141,3 +141,5 @@ void MonthClosingScreen::bbtEnd_CancelClick()
     ShowInfo(monthMessage(month, QStringLiteral("취소 되었습니다.")));
     glSelect();
 }
+
+#include "moc_MonthClosing.cpp"

@@ -10,3 +10,5 @@ TfrmOEB010::TfrmOEB010(QWidget *parent)
                          parent)
 {
 }
+
+#include "moc_OEB010.cpp"

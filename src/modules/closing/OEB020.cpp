@@ -10,3 +10,5 @@ TfrmOEB020::TfrmOEB020(QWidget *parent)
                          parent)
 {
 }
+
+#include "moc_OEB020.cpp"

@@ -72,8 +72,7 @@ TfrmOEB030::TfrmOEB030(QWidget *parent)
             {"STOCK_AMT",      "재고금액",   100,  "#,##0",        col::Sortable},
         });
     cdsEnd->setFields({{QStringLiteral("SEL")}, {QStringLiteral("CLOS_DATE")}, {QStringLiteral("CLOS_CHK")}});
-    connect(rgdEnd, &widgets::DataGrid::cellDoubleClicked, this,
-            [this] { RunUserAction([this] { showDayItems(); }); });
+    OnUserAction(rgdEnd, &widgets::DataGrid::cellDoubleClicked, this, [this] { showDayItems(); });
 
     FormCreate();
     medYYMM->setPlainText(GetSystemDate().left(7));
@@ -219,3 +218,5 @@ void TfrmOEB030::bbtEnd_CancelClick()
     ShowInfo(QStringLiteral("구매자재 일마감이 취소 되었습니다."));
     readCalendar();
 }
+
+#include "moc_OEB030.cpp"

@@ -125,9 +125,9 @@ QWidget *TfrmOEI010::buildPicking()
     picker = new ItemPicker(ScreenConnection(), true, panMain);
     bbtMove = makeButton(panMain, QStringLiteral("bbtMove"), QStringLiteral("품목조회 자료 가져오기"));
     bbtMove->setFixedWidth(170);
-    connect(picker->bbtItemSelect, &QPushButton::clicked, this, [this] { RunUserAction([this] { bbtItemSelectClick(); }); });
-    connect(picker->bbtStock, &QPushButton::clicked, this, [this] { RunUserAction([this] { bbtStockClick(); }); });
-    connect(bbtMove, &QPushButton::clicked, this, [this] { RunUserAction([this] { bbtMoveClick(); }); });
+    OnUserAction(picker->bbtItemSelect, &QPushButton::clicked, this, [this] { bbtItemSelectClick(); });
+    OnUserAction(picker->bbtStock, &QPushButton::clicked, this, [this] { bbtStockClick(); });
+    OnUserAction(bbtMove, &QPushButton::clicked, this, [this] { bbtMoveClick(); });
     return picker;
 }
 
@@ -194,13 +194,13 @@ void TfrmOEI010::buildCount()
                      QStringLiteral("품목코드는 반드시 입력하세요"), edtITEM_NAME}},
          .entryFocus = edtITEM_NAME, .repeat = LineRules::Repeat::Replace},
         this);
-    connect(btnLineAppend, &QPushButton::clicked, this, [this] {
+    OnUserAction(btnLineAppend, &QPushButton::clicked, this, [this] {
         if (WorkMode == wmBrowse)
             return;
         showAdjustment();
         m_lines->apply();
     });
-    connect(btnLineDelete, &QPushButton::clicked, this, [this] {
+    OnUserAction(btnLineDelete, &QPushButton::clicked, this, [this] {
         if (WorkMode != wmBrowse)
             m_lines->removeCurrent();
     });
@@ -437,3 +437,5 @@ void TfrmOEI010::glCancel()
     ShowRecordCount();
     medSILS_DATE_S->setFocus();
 }
+
+#include "moc_OEI010.cpp"

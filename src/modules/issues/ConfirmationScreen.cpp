@@ -93,12 +93,11 @@ void ConfirmationScreen::buildConfirmPanel()
     pbtnAPPR_EMP_NO->SQL = QString::fromLatin1(kEmployees).split(u'\n');
     pbtnAPPR_EMP_NO->LinkSQL = QString::fromLatin1(kEmployeesTyped).split(u'\n');
     pbtnAPPR_EMP_NO->LinkControl = edtAPPR_EMP_NO;
-    connect(pbtnAPPR_EMP_NO, &QToolButton::clicked, this, [this] { pbtnAPPR_EMP_NO->Click(); });
     connect(pbtnAPPR_EMP_NO, &TPopupBtn::afterClick, this, &ConfirmationScreen::employeePicked);
     edtAPPR_EMP_NO_NM = kit::TextBox(panMaster, "edtAPPR_EMP_NO_NM", 0, kit::ReadOnly, 100);
     edtAPPR_EMP_NO_NM->setFocusPolicy(Qt::NoFocus);
     bbtAppr = makeButton(panMaster, QStringLiteral("bbtAppr"), QStringLiteral("의뢰확정"));
-    connect(bbtAppr, &QPushButton::clicked, this, [this] { RunUserAction([this] { bbtApprClick(); }); });
+    OnUserAction(bbtAppr, &QPushButton::clicked, this, [this] { bbtApprClick(); });
     kit::FieldRow(m_masterLayout, {
         kit::Labelled(m_spec.panelCaption, {medAPPR_DATE}),
         kit::Labelled(QStringLiteral("확정사원"), {edtAPPR_EMP_NO, pbtnAPPR_EMP_NO, edtAPPR_EMP_NO_NM}),
@@ -121,8 +120,8 @@ void ConfirmationScreen::buildGrids()
     });
     static_cast<QVBoxLayout *>(panDisplay->layout())->addWidget(rgdList, 1);
     setListRecords(cdsList);
-    connect(cdsList, &RecordSet::afterScroll, this, &ConfirmationScreen::listRowChanged);
-    connect(rgdList, &GridBase::titleClicked, this, [this] { listRowChanged(); });
+    OnUserAction(cdsList, &RecordSet::afterScroll, this, [this] { listRowChanged(); });
+    OnUserAction(rgdList, &GridBase::titleClicked, this, [this] { listRowChanged(); });
 
     cdsLines = new RecordSet(this);
     rgdLines = new DataGrid(panDisplay);
@@ -262,3 +261,5 @@ bool ConfirmationScreen::glOnKeyDown(QWidget *control, QKeyEvent *event)
     }
     return TfrmZOI010::glOnKeyDown(control, event);
 }
+
+#include "moc_ConfirmationScreen.cpp"

@@ -132,9 +132,9 @@ IssueEntry::IssueEntry(IssueEntrySpec spec, QWidget *parent) : TfrmZOI010(spec.p
     if (m_spec.prints) {
         bbtPrint->show();
         bbtPreview->show();
-        connect(bbtPrint, &QPushButton::clicked, this, [this] { RunUserAction([this] { print(false); }); });
-        connect(bbtPreview, &QPushButton::clicked, this, [this] { RunUserAction([this] { print(true); }); });
-        addHotKey(QStringLiteral("popHotkeyPrint"), Qt::Key_F11, [this] { RunUserAction([this] { print(false); }); });
+        OnUserAction(bbtPrint, &QPushButton::clicked, this, [this] { print(false); });
+        OnUserAction(bbtPreview, &QPushButton::clicked, this, [this] { print(true); });
+        addHotKey(QStringLiteral("popHotkeyPrint"), Qt::Key_F11, [this] { print(false); });
     }
 
     InstallLookups({
@@ -185,7 +185,7 @@ void IssueEntry::buildList()
     rgdOD010MS->setFooterTitle(0, QStringLiteral("갯수"));
     static_cast<QVBoxLayout *>(panDisplay->layout())->addWidget(rgdOD010MS, 1);
     setListRecords(cdsOD010MS);
-    connect(cdsOD010MS, &RecordSet::afterScroll, this, &IssueEntry::showCurrentIssue);
+    OnUserAction(cdsOD010MS, &RecordSet::afterScroll, this, [this] { showCurrentIssue(); });
     connect(rgdOD010MS, &GridBase::cellDoubleClicked, this, [this] { bbtEditClick(); });
 }
 
@@ -251,7 +251,7 @@ void IssueEntry::buildLines()
         btnLoad = makeButton(countBox, QStringLiteral("btnLoad"), QStringLiteral("실사조정 자료 불러오기"));
         LabelledGrid(countBox, {{Labelled(QStringLiteral("실사일자"), {medSILS_DATE}), Bare(btnLoad)}});
         in->addWidget(countBox);
-        connect(btnLoad, &QPushButton::clicked, this, [this] { RunUserAction([this] { btnLoadClick(); }); });
+        OnUserAction(btnLoad, &QPushButton::clicked, this, [this] { btnLoadClick(); });
     }
     in->addStretch(1);
 
@@ -265,11 +265,11 @@ void IssueEntry::buildLines()
                     {[this] { return stockAllows(); }, kShortfall, edtQTY}},
          .entryFocus = edtITEM_NAME},
         this);
-    connect(btnLineAppend, &QPushButton::clicked, this, [this] {
+    OnUserAction(btnLineAppend, &QPushButton::clicked, this, [this] {
         if (WorkMode != wmBrowse)
             m_lines->apply();
     });
-    connect(btnLineDelete, &QPushButton::clicked, this, [this] {
+    OnUserAction(btnLineDelete, &QPushButton::clicked, this, [this] {
         if (WorkMode != wmBrowse)
             m_lines->removeCurrent();
     });
@@ -624,3 +624,5 @@ void IssueEntry::print(bool toPreview)
                                                                                  cdsOD010MS->text(QStringLiteral("STRG_CODE_NM"))));
     form.run(currentKey(), toPreview, this);
 }
+
+#include "moc_IssueEntry.cpp"

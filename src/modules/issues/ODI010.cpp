@@ -21,3 +21,5 @@ IssueEntrySpec spec()
 } // namespace
 
 TfrmODI010::TfrmODI010(QWidget *parent) : IssueEntry(spec(), parent) {}
+
+#include "moc_ODI010.cpp"

@@ -73,3 +73,5 @@ ConfirmationSpec spec()
 } // namespace
 
 TfrmODI011::TfrmODI011(QWidget *parent) : ConfirmationScreen(spec(), parent) {}
+
+#include "moc_ODI011.cpp"

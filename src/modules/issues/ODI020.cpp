@@ -28,3 +28,5 @@ TransferSpec spec()
 } // namespace
 
 TfrmODI020::TfrmODI020(QWidget *parent) : TransferEntry(spec(), parent) {}
+
+#include "moc_ODI020.cpp"

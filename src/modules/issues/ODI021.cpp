@@ -27,3 +27,5 @@ TfrmODI021::TfrmODI021(QWidget *parent)
                          parent)
 {
 }
+
+#include "moc_ODI021.cpp"

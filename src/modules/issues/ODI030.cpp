@@ -28,3 +28,5 @@ TransferSpec spec()
 } // namespace
 
 TfrmODI030::TfrmODI030(QWidget *parent) : TransferEntry(spec(), parent) {}
+
+#include "moc_ODI030.cpp"

@@ -26,3 +26,5 @@ TfrmODI031::TfrmODI031(QWidget *parent)
                          parent)
 {
 }
+
+#include "moc_ODI031.cpp"

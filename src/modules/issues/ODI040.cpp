@@ -116,10 +116,10 @@ TfrmODI040::TfrmODI040(QWidget *parent) : TfrmZOI010(QStringLiteral("ODI040"), p
     bbtPrint->show();
     bbtPreview->show();
     bbtPrint_All = addButton(QStringLiteral("bbtPrint_All"), QStringLiteral("전체출력"), bbtPrint);
-    connect(bbtPrint, &QPushButton::clicked, this, [this] { RunUserAction([this] { print(false); }); });
-    connect(bbtPreview, &QPushButton::clicked, this, [this] { RunUserAction([this] { print(true); }); });
-    connect(bbtPrint_All, &QPushButton::clicked, this, [this] { RunUserAction([this] { bbtPrint_AllClick(); }); });
-    addHotKey(QStringLiteral("popHotkeyPrint"), Qt::Key_F11, [this] { RunUserAction([this] { print(false); }); });
+    OnUserAction(bbtPrint, &QPushButton::clicked, this, [this] { print(false); });
+    OnUserAction(bbtPreview, &QPushButton::clicked, this, [this] { print(true); });
+    OnUserAction(bbtPrint_All, &QPushButton::clicked, this, [this] { bbtPrint_AllClick(); });
+    addHotKey(QStringLiteral("popHotkeyPrint"), Qt::Key_F11, [this] { print(false); });
 
     InstallLookups({
         lookup::Warehouse(QStringLiteral("pbtnSTRG_CODE_S"), {QStringLiteral("edtSTRG_CODE_S"), QStringLiteral("edtSTRG_CODE_NM_S")}, false),
@@ -181,7 +181,7 @@ void TfrmODI040::buildList()
     rgdOD030MS->setFooterTitle(0, QStringLiteral("갯수"));
     static_cast<QVBoxLayout *>(panDisplay->layout())->addWidget(rgdOD030MS, 1);
     setListRecords(cdsOD030MS);
-    connect(cdsOD030MS, &RecordSet::afterScroll, this, &TfrmODI040::showCurrentReturn);
+    OnUserAction(cdsOD030MS, &RecordSet::afterScroll, this, [this] { showCurrentReturn(); });
     connect(rgdOD030MS, &GridBase::cellDoubleClicked, this, [this] { bbtEditClick(); });
 }
 
@@ -293,11 +293,11 @@ void TfrmODI040::buildLines()
         (exchange ? rbRetu_gb1 : rbRetu_gb2)->setChecked(true);
         m_chosenKind();   // the cleared panel takes the kind shown
     });
-    connect(btnLineAppend, &QPushButton::clicked, this, [this] {
+    OnUserAction(btnLineAppend, &QPushButton::clicked, this, [this] {
         if (WorkMode != wmBrowse)
             m_lines->apply();
     });
-    connect(btnLineDelete, &QPushButton::clicked, this, [this] {
+    OnUserAction(btnLineDelete, &QPushButton::clicked, this, [this] {
         if (WorkMode != wmBrowse)
             m_lines->removeCurrent();
     });
@@ -541,3 +541,5 @@ TfrmODP045 *TfrmODI040::bbtPrint_AllClick()
     window->show();
     return window;
 }
+
+#include "moc_ODI040.cpp"

@@ -21,3 +21,5 @@ IssueEntrySpec spec()
 } // namespace
 
 TfrmODI050::TfrmODI050(QWidget *parent) : IssueEntry(spec(), parent) {}
+
+#include "moc_ODI050.cpp"

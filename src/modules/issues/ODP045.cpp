@@ -6,3 +6,5 @@ TfrmODP045::TfrmODP045(QWidget *parent)
     setObjectName(QStringLiteral("frmODP045"));
     setAttribute(Qt::WA_DeleteOnClose);
 }
+
+#include "moc_ODP045.cpp"

@@ -131,9 +131,9 @@ TransferEntry::TransferEntry(TransferSpec spec, QWidget *parent)
     panRecordCount->hide();
     bbtPrint->show();
     bbtPreview->show();
-    connect(bbtPrint, &QPushButton::clicked, this, [this] { RunUserAction([this] { print(false); }); });
-    connect(bbtPreview, &QPushButton::clicked, this, [this] { RunUserAction([this] { print(true); }); });
-    addHotKey(QStringLiteral("popHotkeyPrint"), Qt::Key_F11, [this] { RunUserAction([this] { print(false); }); });
+    OnUserAction(bbtPrint, &QPushButton::clicked, this, [this] { print(false); });
+    OnUserAction(bbtPreview, &QPushButton::clicked, this, [this] { print(true); });
+    addHotKey(QStringLiteral("popHotkeyPrint"), Qt::Key_F11, [this] { print(false); });
 
     const auto warehouse = [](const char *button, const char *code, const char *name, const LookupOptions &options = {}) {
         return lookup::Warehouse(QLatin1String(button), {QLatin1String(code), QLatin1String(name)}, false, options);
@@ -194,7 +194,7 @@ void TransferEntry::buildList()
     rgdOD020MS->setFooterTitle(0, QStringLiteral("갯수"));
     static_cast<QVBoxLayout *>(panDisplay->layout())->addWidget(rgdOD020MS, 1);
     setListRecords(cdsOD020MS);
-    connect(cdsOD020MS, &RecordSet::afterScroll, this, &TransferEntry::showCurrentTransfer);
+    OnUserAction(cdsOD020MS, &RecordSet::afterScroll, this, [this] { showCurrentTransfer(); });
     connect(rgdOD020MS, &GridBase::cellDoubleClicked, this, [this] { bbtEditClick(); });
 }
 
@@ -268,11 +268,11 @@ void TransferEntry::buildLines()
                     {[this] { return stockAllows(); }, m_spec.shortfall, edtQTY}},
          .entryFocus = edtITEM_NAME},
         this);
-    connect(btnLineAppend, &QPushButton::clicked, this, [this] {
+    OnUserAction(btnLineAppend, &QPushButton::clicked, this, [this] {
         if (WorkMode != wmBrowse)
             m_lines->apply();
     });
-    connect(btnLineDelete, &QPushButton::clicked, this, [this] {
+    OnUserAction(btnLineDelete, &QPushButton::clicked, this, [this] {
         if (WorkMode != wmBrowse)
             m_lines->removeCurrent();
     });
@@ -594,3 +594,5 @@ void TransferEntry::print(bool toPreview)
                                                            field("TO_STRG_CODE"), field("TO_STRG_CODE_NM")));
     form.run(currentKey(), toPreview, this);
 }
+
+#include "moc_TransferEntry.cpp"

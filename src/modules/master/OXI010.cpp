@@ -1,6 +1,7 @@
 #include "modules/master/OXI010.h"
 #include "framework/Controls.h"
 #include "framework/ClassCombos.h"
+#include "framework/ErrorDisplay.h"
 #include "framework/Lookups.h"
 #include "framework/PriceHistory.h"
 #include "framework/Serials.h"
@@ -10,6 +11,7 @@
 #include "widgets/RecordSet.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -218,7 +220,7 @@ TfrmOXI010::TfrmOXI010(QWidget *parent) : RecordEntryScreen(QStringLiteral("OXI0
          }},
     });
 
-    connect(records(), &widgets::RecordSet::afterScroll, this, &TfrmOXI010::showCurrent);
+    OnUserAction(records(), &widgets::RecordSet::afterScroll, this, [this] { showCurrent(); });
     showCurrent();
 }
 
@@ -370,3 +372,5 @@ void TfrmOXI010::checkRange(QWidget *control)
         return;
     }
 }
+
+#include "moc_OXI010.cpp"

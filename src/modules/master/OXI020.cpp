@@ -205,3 +205,5 @@ void TfrmOXI020::afterSave(bool inserted)
 }
 
 void TfrmOXI020::afterDelete() { redrawTree(); }
+
+#include "moc_OXI020.cpp"

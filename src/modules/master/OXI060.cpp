@@ -166,3 +166,5 @@ void TfrmOXI060::afterSave(bool inserted)
 }
 
 void TfrmOXI060::afterDelete() { redrawTree(); }
+
+#include "moc_OXI060.cpp"

@@ -114,3 +114,5 @@ bool TfrmOXI070::glDelete()
     ShowRecordCount();
     return true;
 }
+
+#include "moc_OXI070.cpp"

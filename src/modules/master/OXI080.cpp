@@ -92,13 +92,14 @@ TfrmOXI080::TfrmOXI080(QWidget *parent) : TfrmZOI010(QStringLiteral("OXI080"), p
                           {QStringLiteral("edtITEM_CODE"), QStringLiteral("edtITEM_NAME"), QStringLiteral("edtITEM_STANDARD1"),
                            QStringLiteral("edtSOOBUL_UNIT_NM")}),
     });
-    connect(Button1, &QPushButton::clicked, this, [this] {
+    OnUserAction(Button1, &QPushButton::clicked, this, [this] {
         if (usable(Button1, this))
-            RunUserAction([this] { Button1Click(); });
+            Button1Click();
     });
-    connect(picker->bbtItemSelect, &QPushButton::clicked, this,
-            [this] { RunUserAction([this] { picker->queryItems(edtSTRG_CODE_S->text().trimmed(), QString(openingDate()).remove(QLatin1Char('-')).left(6)); }); });
-    connect(bbtMove, &QPushButton::clicked, this, [this] { RunUserAction([this] { bbtMoveClick(); }); });
+    OnUserAction(picker->bbtItemSelect, &QPushButton::clicked, this, [this] {
+        picker->queryItems(edtSTRG_CODE_S->text().trimmed(), QString(openingDate()).remove(QLatin1Char('-')).left(6));
+    });
+    OnUserAction(bbtMove, &QPushButton::clicked, this, [this] { bbtMoveClick(); });
 
     const QString today = GetSystemDate();
     picker->start(today.left(7));
@@ -159,11 +160,11 @@ void TfrmOXI080::buildLines()
                      QStringLiteral("품목코드는 반드시 입력하세요"), edtITEM_NAME}},
          .entryFocus = edtITEM_NAME, .repeat = LineRules::Repeat::Replace},
         this);
-    connect(btnLineAppend, &QPushButton::clicked, this, [this] {
+    OnUserAction(btnLineAppend, &QPushButton::clicked, this, [this] {
         if (WorkMode != wmBrowse)
             m_lines->apply();
     });
-    connect(btnLineDelete, &QPushButton::clicked, this, [this] {
+    OnUserAction(btnLineDelete, &QPushButton::clicked, this, [this] {
         if (WorkMode != wmBrowse)
             m_lines->removeCurrent();
     });
@@ -331,3 +332,5 @@ void TfrmOXI080::Button1Click()
     if (committed)
         ShowInfo(QStringLiteral("처리가 완료 되었습니다."));
 }
+
+#include "moc_OXI080.cpp"

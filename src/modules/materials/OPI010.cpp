@@ -58,3 +58,5 @@ RecordEntrySpec spec()
 } // namespace
 
 TfrmOPI010::TfrmOPI010(QWidget *parent) : RecordEntryScreen(QStringLiteral("OPI010"), spec(), parent) {}
+
+#include "moc_OPI010.cpp"

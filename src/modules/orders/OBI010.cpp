@@ -136,7 +136,7 @@ void TfrmOBI010::buildList()
     rgdOB010MS->setFooterTitle(0, QStringLiteral("갯수"));
     static_cast<QVBoxLayout *>(panDisplay->layout())->addWidget(rgdOB010MS, 1);
     setListRecords(cdsOB010MS);
-    connect(cdsOB010MS, &RecordSet::afterScroll, this, &TfrmOBI010::showCurrentOrder);
+    OnUserAction(cdsOB010MS, &RecordSet::afterScroll, this, [this] { showCurrentOrder(); });
     connect(rgdOB010MS, &GridBase::cellDoubleClicked, this, [this] { bbtEditClick(); });
 }
 
@@ -170,7 +170,7 @@ void TfrmOBI010::buildHeader()
     edtSTRG_CODE->hide();
     bbtPurcSerch = makeButton(panHeader, QStringLiteral("bbtPurcSerch"), QStringLiteral("구매의뢰 내역 조회"));
     bbtPurcSerch->setFixedWidth(130);
-    connect(bbtPurcSerch, &QPushButton::clicked, this, &TfrmOBI010::bbtPurcSerchClick);
+    OnUserAction(bbtPurcSerch, &QPushButton::clicked, this, [this] { bbtPurcSerchClick(); });
     LabelledGrid(panHeader, {
         {Labelled(QStringLiteral("발주일자"), {medORDE_DATE}), Labelled(QStringLiteral("거 래 처"), {edtC_CODE, edtC_CODE_NM}),
          Labelled(QStringLiteral("납기예정"), {medPUT_DATE}), Labelled(QStringLiteral("발주번호"), {edtORDE_NO})},
@@ -266,7 +266,7 @@ void TfrmOBI010::buildLines()
          },
          .entryFocus = edtITEM_NAME},
         this);
-    connect(m_lines, &LineEditor::lineShown, this, [this](int row) {
+    OnUserAction(m_lines, &LineEditor::lineShown, this, [this](int row) {
         if (row >= 0 && m_lines->isLine(row))
             rdgHistory->showItem(ScreenConnection(), edtITEM_CODE->text());
         else
@@ -277,11 +277,11 @@ void TfrmOBI010::buildLines()
         if (WorkMode != wmBrowse && cdsOB010MS->currentRow() >= 0)
             cdsOB010MS->setValue(cdsOB010MS->currentRow(), QStringLiteral("ORDE_AMT"), m_lines->sum(QStringLiteral("AMT")));
     });
-    connect(btnLineAppend, &QPushButton::clicked, this, [this] {
+    OnUserAction(btnLineAppend, &QPushButton::clicked, this, [this] {
         if (WorkMode != wmBrowse)
             m_lines->apply();
     });
-    connect(btnLineDelete, &QPushButton::clicked, this, [this] {
+    OnUserAction(btnLineDelete, &QPushButton::clicked, this, [this] {
         if (WorkMode == wmBrowse || !m_lines->removeCurrent() || m_lines->lineCount() > 0)
             return;
         ClearFields({edtPURC_NO, edtDEPT_CODE_NM, edtSTRG_CODE, edtSTRG_CODE_NM});   // no request behind the order any more
@@ -536,3 +536,5 @@ bool TfrmOBI010::glOnKeyDown(QWidget *control, QKeyEvent *event)
     }
     return TfrmZOI010::glOnKeyDown(control, event);
 }
+
+#include "moc_OBI010.cpp"

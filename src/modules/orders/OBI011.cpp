@@ -1,6 +1,7 @@
 #include "modules/orders/OBI011.h"
 
 #include "framework/Controls.h"
+#include "framework/ErrorDisplay.h"
 #include "framework/ExcelExport.h"
 #include "framework/ZOI010.h"
 #include "framework/ZZI000.h"
@@ -73,7 +74,7 @@ TfrmOBI011::TfrmOBI011(QWidget *owner) : TfrmZOH010(owner)
     pbtnPURC_NO->LinkSQL = QString::fromUtf8(kRequests).arg(QStringLiteral("PURC_MONTH LIKE :PURC_DATE")).split(u'\n');
     pbtnPURC_NO->LinkControl = edtTemp;
     pbtnPURC_NO->ColumnTitles = {QStringLiteral("구매의뢰번호"), QStringLiteral("의뢰일자"), QStringLiteral("부서명"), QStringLiteral("창고명")};
-    connect(pbtnPURC_NO, &TPopupBtn::afterClick, this, &TfrmOBI011::requestPicked);
+    OnUserAction(pbtnPURC_NO, &TPopupBtn::afterClick, this, [this] { requestPicked(); });
     FieldRow(m_searchLayout, {
         Labelled(QStringLiteral("의뢰년월"), {medYYMM}),
         Labelled(QStringLiteral("의뢰번호"), {edtS_PURC_NO, pbtnPURC_NO, edtTemp}),
@@ -148,7 +149,7 @@ TfrmOBI011::TfrmOBI011(QWidget *owner) : TfrmZOH010(owner)
 
     bbtExcel = makeButton(panButtons, QStringLiteral("bbtExcel"), QStringLiteral("엑셀"));
     static_cast<QHBoxLayout *>(panButtons->layout())->insertWidget(0, bbtExcel);
-    connect(bbtExcel, &QPushButton::clicked, this, [this] { ExportGridToExcel(rgdPurc, QStringLiteral("구매의뢰 내역")); });
+    OnUserAction(bbtExcel, &QPushButton::clicked, this, [this] { ExportGridToExcel(rgdPurc, QStringLiteral("구매의뢰 내역")); });
 
     FormCreate();
     medYYMM->setPlainText(GetSystemDate().left(7));
@@ -263,3 +264,5 @@ bool TfrmOBI011::glOnKeyDown(QWidget *control, QKeyEvent *event)
     }
     return TfrmZOH010::glOnKeyDown(control, event);
 }
+
+#include "moc_OBI011.cpp"

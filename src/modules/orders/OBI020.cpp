@@ -2,6 +2,7 @@
 
 #include "db/Query.h"
 #include "framework/Controls.h"
+#include "framework/ErrorDisplay.h"
 #include "framework/Lookups.h"
 #include "framework/PopupBtn.h"
 #include "framework/Records.h"
@@ -79,12 +80,11 @@ TfrmOBI020::TfrmOBI020(QWidget *parent) : TfrmZOI010(QStringLiteral("OBI020"), p
     pbtnAPPR_EMP_NO->SQL = QString::fromLatin1(kEmployees).split(u'\n');
     pbtnAPPR_EMP_NO->LinkSQL = QString::fromLatin1(kEmployeesTyped).split(u'\n');
     pbtnAPPR_EMP_NO->LinkControl = edtAPPR_EMP_NO;
-    connect(pbtnAPPR_EMP_NO, &QToolButton::clicked, this, [this] { pbtnAPPR_EMP_NO->Click(); });
     connect(pbtnAPPR_EMP_NO, &TPopupBtn::afterClick, this, &TfrmOBI020::employeePicked);
     edtAPPR_EMP_NO_NM = kit::TextBox(panMaster, "edtAPPR_EMP_NO_NM", 0, kit::ReadOnly, 100);
     edtAPPR_EMP_NO_NM->setFocusPolicy(Qt::NoFocus);
     bbtAppr = makeButton(panMaster, QStringLiteral("bbtAppr"), QStringLiteral("발주확정"));
-    connect(bbtAppr, &QPushButton::clicked, this, &TfrmOBI020::bbtApprClick);
+    OnUserAction(bbtAppr, &QPushButton::clicked, this, [this] { bbtApprClick(); });
     kit::FieldRow(m_masterLayout, {
         kit::Labelled(QStringLiteral("[ 발주확정 ]  확정일자"), {medAPPR_DATE}),
         kit::Labelled(QStringLiteral("확정사원"), {edtAPPR_EMP_NO, pbtnAPPR_EMP_NO, edtAPPR_EMP_NO_NM}),
@@ -134,8 +134,8 @@ TfrmOBI020::TfrmOBI020(QWidget *parent) : TfrmZOI010(QStringLiteral("OBI020"), p
     });
     static_cast<QVBoxLayout *>(panDisplay->layout())->addWidget(rgdOB010MS, 1);
     setListRecords(cdsOB010MS);
-    connect(cdsOB010MS, &RecordSet::afterScroll, this, &TfrmOBI020::rgdOB010MSRowChange);
-    connect(rgdOB010MS, &GridBase::titleClicked, this, [this] { rgdOB010MSRowChange(); });
+    OnUserAction(cdsOB010MS, &RecordSet::afterScroll, this, [this] { rgdOB010MSRowChange(); });
+    OnUserAction(rgdOB010MS, &GridBase::titleClicked, this, [this] { rgdOB010MSRowChange(); });
 
     cdsOB010DT = new RecordSet(this);
     rgdOB010DT = orderLineGrid(panDisplay, cdsOB010DT, QStringLiteral("비    고"));
@@ -274,3 +274,5 @@ bool TfrmOBI020::glOnKeyDown(QWidget *control, QKeyEvent *event)
     }
     return TfrmZOI010::glOnKeyDown(control, event);
 }
+
+#include "moc_OBI020.cpp"

@@ -6,3 +6,5 @@ TfrmOBP015::TfrmOBP015(QWidget *parent)
     setObjectName(QStringLiteral("frmOBP015"));
     setAttribute(Qt::WA_DeleteOnClose);
 }
+
+#include "moc_OBP015.cpp"

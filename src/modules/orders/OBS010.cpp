@@ -1,5 +1,6 @@
 #include "modules/orders/OBS010.h"
 
+#include "framework/ErrorDisplay.h"
 #include "framework/Lookups.h"
 #include "modules/orders/OBP010.h"
 #include "modules/orders/OBP015.h"
@@ -77,7 +78,7 @@ TfrmOBS010::TfrmOBS010(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmOBS010"));
     bbtPrint_All = addButton(QStringLiteral("bbtPrint_All"), QStringLiteral("계약발주서"), bbtPrint);
-    connect(bbtPrint_All, &QPushButton::clicked, this, [this] { bbtPrint_AllClick(); });
+    OnUserAction(bbtPrint_All, &QPushButton::clicked, this, [this] { bbtPrint_AllClick(); });
     InstallLookups({{QStringLiteral("pbtnC_CODE_S"), {QStringLiteral("edtC_CODE_S"), QStringLiteral("edtC_CODE_NM_S")},
                      QString::fromLatin1(kSupplierSql), QStringLiteral("C_NAME"), TypedIn::Name, supplierTitles()}});
 }
@@ -109,3 +110,5 @@ void TfrmOBS010::glOnExitEvent(QWidget *control)
     if (auto *mask = qobject_cast<widgets::MaskEdit *>(control))
         checkDateOnExit(mask);
 }
+
+#include "moc_OBS010.cpp"

@@ -117,11 +117,11 @@ TfrmOCI010::TfrmOCI010(QWidget *parent) : TfrmZOI010(QStringLiteral("OCI010"), p
     edtINSP_NO_S->setText(QStringLiteral("~"));
     glSelect();
     edtINSP_NO_S->clear();
-    connect(bbtPreview, &QPushButton::clicked, this, [this] {
+    OnUserAction(bbtPreview, &QPushButton::clicked, this, [this] {
         if (usable(bbtPreview, this))
             bbtPreviewClick(true);
     });
-    connect(bbtPrint, &QPushButton::clicked, this, [this] {
+    OnUserAction(bbtPrint, &QPushButton::clicked, this, [this] {
         if (usable(bbtPrint, this))
             bbtPreviewClick(false);
     });
@@ -180,7 +180,7 @@ void TfrmOCI010::buildList()
     rgdOC010MS->setFooterTitle(0, QStringLiteral("갯수"));
     static_cast<QVBoxLayout *>(panDisplay->layout())->addWidget(rgdOC010MS, 1);
     setListRecords(cdsOC010MS);
-    connect(cdsOC010MS, &RecordSet::afterScroll, this, &TfrmOCI010::showCurrentReceipt);
+    OnUserAction(cdsOC010MS, &RecordSet::afterScroll, this, [this] { showCurrentReceipt(); });
     connect(rgdOC010MS, &GridBase::cellDoubleClicked, this, [this] { bbtEditClick(); });
 }
 
@@ -199,7 +199,7 @@ void TfrmOCI010::buildHeader()
     edtINSP_NAME = TextBox(panHeader, "edtINSP_NAME", 10);
     bbtOrdeSerch = makeButton(panHeader, QStringLiteral("bbtOrdeSerch"), QStringLiteral("구매발주 내역 조회"));
     bbtOrdeSerch->setFixedWidth(130);
-    connect(bbtOrdeSerch, &QPushButton::clicked, this, &TfrmOCI010::bbtOrdeSerchClick);
+    OnUserAction(bbtOrdeSerch, &QPushButton::clicked, this, [this] { bbtOrdeSerchClick(); });
     LabelledGrid(panHeader, {
         {Labelled(QStringLiteral("검수일자"), {medINSP_DATE}), Labelled(QStringLiteral("입고번호"), {edtINSP_NO}),
          Labelled(QStringLiteral("거래처"), {edtC_CODE, edtC_CODE_NM})},
@@ -313,7 +313,7 @@ void TfrmOCI010::buildLines()
          // Each line answers for its own order line, even for the same item.
          .repeat = LineRules::Repeat::NewLine},
         this);
-    connect(m_lines, &LineEditor::lineShown, this, [this](int) {
+    OnUserAction(m_lines, &LineEditor::lineShown, this, [this](int) {
         cbTAX_GUBUN->setCurrentIndex(edtTAX_GUBUN->text().startsWith(u'2') ? 1 : 0);
         showLastCost();
     });
@@ -332,8 +332,8 @@ void TfrmOCI010::buildLines()
         cdsOC010MS->setValue(row, QStringLiteral("TAX_AMT"), tax);
         cdsOC010MS->setValue(row, QStringLiteral("SUM_AMT"), amt + tax);
     });
-    connect(btnLineAppend, &QPushButton::clicked, this, [this] { RunUserAction([this] { btnLineAppendClick(); }); });
-    connect(btnLineDelete, &QPushButton::clicked, this, [this] { RunUserAction([this] { btnLineDeleteClick(); }); });
+    OnUserAction(btnLineAppend, &QPushButton::clicked, this, [this] { btnLineAppendClick(); });
+    OnUserAction(btnLineDelete, &QPushButton::clicked, this, [this] { btnLineDeleteClick(); });
 }
 
 void TfrmOCI010::showEvent(QShowEvent *event)
@@ -607,3 +607,5 @@ bool TfrmOCI010::glOnKeyDown(QWidget *control, QKeyEvent *event)
         return true;
     return TfrmZOI010::glOnKeyDown(control, event);
 }
+
+#include "moc_OCI010.cpp"

@@ -264,3 +264,5 @@ void TfrmOCI011::glOnExitEvent(QWidget *control)
     if (auto *mask = qobject_cast<widgets::MaskEdit *>(control))
         kit::CheckDateOnLeave(mask);
 }
+
+#include "moc_OCI011.cpp"

@@ -87,12 +87,11 @@ TfrmOCI020::TfrmOCI020(QWidget *parent) : TfrmZOI010(QStringLiteral("OCI020"), p
     pbtnPUT_EMP_NO->SQL = QString::fromLatin1(kEmployees).split(u'\n');
     pbtnPUT_EMP_NO->LinkSQL = QString::fromLatin1(kEmployeesTyped).split(u'\n');
     pbtnPUT_EMP_NO->LinkControl = edtPUT_EMP_NO;
-    connect(pbtnPUT_EMP_NO, &QToolButton::clicked, this, [this] { pbtnPUT_EMP_NO->Click(); });
     connect(pbtnPUT_EMP_NO, &TPopupBtn::afterClick, this, &TfrmOCI020::employeePicked);
     edtPUT_EMP_NO_NM = TextBox(panMaster, "edtPUT_EMP_NO_NM", 0, ReadOnly, 100);
     edtPUT_EMP_NO_NM->setFocusPolicy(Qt::NoFocus);
     bbtAppr = makeButton(panMaster, QStringLiteral("bbtAppr"), QStringLiteral("입고확정"));
-    connect(bbtAppr, &QPushButton::clicked, this, [this] { RunUserAction([this] { bbtApprClick(); }); });
+    OnUserAction(bbtAppr, &QPushButton::clicked, this, [this] { bbtApprClick(); });
     pbIng = new QProgressBar(panMaster);
     pbIng->setObjectName(QStringLiteral("pbIng"));
     pbIng->setFixedWidth(160);
@@ -143,8 +142,8 @@ TfrmOCI020::TfrmOCI020(QWidget *parent) : TfrmZOI010(QStringLiteral("OCI020"), p
     });
     static_cast<QVBoxLayout *>(panDisplay->layout())->addWidget(rgdOC010MS, 1);
     setListRecords(cdsOC010MS);
-    connect(cdsOC010MS, &RecordSet::afterScroll, this, &TfrmOCI020::rgdOC010MSRowChange);
-    connect(rgdOC010MS, &GridBase::titleClicked, this, [this] { rgdOC010MSRowChange(); });
+    OnUserAction(cdsOC010MS, &RecordSet::afterScroll, this, [this] { rgdOC010MSRowChange(); });
+    OnUserAction(rgdOC010MS, &GridBase::titleClicked, this, [this] { rgdOC010MSRowChange(); });
 
     cdsOC010DT = new RecordSet(this);
     rgdOC010DT = new DataGrid(panDisplay);
@@ -342,3 +341,5 @@ bool TfrmOCI020::glOnKeyDown(QWidget *control, QKeyEvent *event)
     }
     return TfrmZOI010::glOnKeyDown(control, event);
 }
+
+#include "moc_OCI020.cpp"

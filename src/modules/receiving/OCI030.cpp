@@ -164,7 +164,7 @@ void TfrmOCI030::buildList()
     rgdOD010MS->setFooterTitle(0, QStringLiteral("갯수"));
     static_cast<QVBoxLayout *>(panDisplay->layout())->addWidget(rgdOD010MS, 1);
     setListRecords(cdsOD010MS);
-    connect(cdsOD010MS, &RecordSet::afterScroll, this, &TfrmOCI030::showCurrentReturn);
+    OnUserAction(cdsOD010MS, &RecordSet::afterScroll, this, [this] { showCurrentReturn(); });
     connect(rgdOD010MS, &GridBase::cellDoubleClicked, this, [this] { bbtEditClick(); });
 }
 
@@ -237,9 +237,9 @@ void TfrmOCI030::buildLines()
          .entryFocus = edtITEM_CODE,
          .repeat = LineRules::Repeat::NewLine},
         this);
-    connect(btnLineAppend, &QPushButton::clicked, this, [this] { RunUserAction([this] { btnLineAppendClick(); }); });
-    connect(btnLineAdd, &QPushButton::clicked, this, [this] { RunUserAction([this] { btnLineAddClick(); }); });
-    connect(btnLineDelete, &QPushButton::clicked, this, [this] { RunUserAction([this] { btnLineDeleteClick(); }); });
+    OnUserAction(btnLineAppend, &QPushButton::clicked, this, [this] { btnLineAppendClick(); });
+    OnUserAction(btnLineAdd, &QPushButton::clicked, this, [this] { btnLineAddClick(); });
+    OnUserAction(btnLineDelete, &QPushButton::clicked, this, [this] { btnLineDeleteClick(); });
 }
 
 void TfrmOCI030::showEvent(QShowEvent *event)
@@ -475,3 +475,5 @@ bool TfrmOCI030::glOnKeyDown(QWidget *control, QKeyEvent *event)
         return true;
     return TfrmZOI010::glOnKeyDown(control, event);
 }
+
+#include "moc_OCI030.cpp"

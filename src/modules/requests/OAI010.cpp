@@ -274,11 +274,11 @@ void TfrmOAI010::buildLines(QWidget *parent)
             ShowStandardError(e);
         }
     });
-    connect(btnLineAppend, &QPushButton::clicked, this, [this] {
+    OnUserAction(btnLineAppend, &QPushButton::clicked, this, [this] {
         if (WorkMode != wmBrowse)
             m_lines->apply();
     });
-    connect(btnLineDelete, &QPushButton::clicked, this, [this] {
+    OnUserAction(btnLineDelete, &QPushButton::clicked, this, [this] {
         if (WorkMode != wmBrowse)
             m_lines->removeCurrent();
     });
@@ -572,3 +572,5 @@ bool TfrmOAI010::glOnKeyDown(QWidget *control, QKeyEvent *event)
     }
     return TfrmZOI010::glOnKeyDown(control, event);
 }
+
+#include "moc_OAI010.cpp"

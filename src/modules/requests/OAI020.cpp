@@ -144,7 +144,7 @@ TfrmOAI020::TfrmOAI020(QWidget *parent) : TfrmZOI010(QStringLiteral("OAI020"), p
 
     connect(cdsOA010MS, &RecordSet::afterScroll, this, [this] { showCurrentRequest(); });
     connect(rgdOA010MS, &DataGrid::titleClicked, this, [this] { showCurrentRequest(); });
-    connect(bbtAppr, &QPushButton::clicked, this, [this] { bbtApprClick(); });
+    OnUserAction(bbtAppr, &QPushButton::clicked, this, [this] { bbtApprClick(); });
 
     FormCreate();
 
@@ -266,3 +266,5 @@ void TfrmOAI020::glOnExitEvent(QWidget *control)
         }
     }
 }
+
+#include "moc_OAI020.cpp"

@@ -73,3 +73,5 @@ bool CostReportViewer::bbtSearchClick()
     }
     return true;
 }
+
+#include "moc_CostReportViewer.cpp"

@@ -27,3 +27,5 @@ TfrmOES020::TfrmOES020(QWidget *parent)
 QString TfrmOES020::exportTitle() const { return searched().month + QLatin1Char(' ') + searched().warehouse + QStringLiteral(" 품목유형 : ") + searched().classes; }
 
 void TfrmOES020::printList(bool toPreview) { printSearched(OEP020(), searched().month, searched().warehouse, searched().classes, toPreview); }
+
+#include "moc_OES020.cpp"

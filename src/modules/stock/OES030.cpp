@@ -27,3 +27,5 @@ TfrmOES030::TfrmOES030(QWidget *parent)
 QString TfrmOES030::exportTitle() const { return searched().month + QLatin1Char(' ') + searched().classes; }
 
 void TfrmOES030::printList(bool toPreview) { printSearched(OEP030(), searched().month, searched().classes, QString(), toPreview); }
+
+#include "moc_OES030.cpp"

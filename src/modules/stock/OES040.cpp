@@ -31,3 +31,5 @@ Params TfrmOES040::searchParams() const
 }
 
 QString TfrmOES040::exportTitle() const { return searched().month + QLatin1Char(' ') + searched().warehouse; }
+
+#include "moc_OES040.cpp"

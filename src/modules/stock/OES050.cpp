@@ -29,3 +29,5 @@ QString TfrmOES050::exportTitle() const { return searched().month + QLatin1Char(
 
 
 void TfrmOES050::printList(bool toPreview) { printSearched(OEP050(), searched().month + QStringLiteral(" ~ ") + searched().endMonth, searched().warehouse, searched().classes, toPreview); }
+
+#include "moc_OES050.cpp"

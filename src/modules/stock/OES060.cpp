@@ -43,3 +43,5 @@ void TfrmOES060::glSelect()
 }
 
 void TfrmOES060::printList(bool toPreview) { printSearched(OEP060(), searched().month, searched().warehouse, searched().classes, toPreview); }
+
+#include "moc_OES060.cpp"

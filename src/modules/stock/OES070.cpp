@@ -96,3 +96,5 @@ void TfrmOES070::printList(bool toPreview)
     TfrmOEP070 printout;
     printout.Execute(searchText(QStringLiteral("medYYMM")), toPreview, this);
 }
+
+#include "moc_OES070.cpp"

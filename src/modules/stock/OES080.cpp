@@ -8,3 +8,5 @@ TfrmOES080::TfrmOES080(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmOES080"));
 }
+
+#include "moc_OES080.cpp"

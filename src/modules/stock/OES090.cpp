@@ -6,3 +6,5 @@ TfrmOES090::TfrmOES090(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmOES090"));
 }
+
+#include "moc_OES090.cpp"

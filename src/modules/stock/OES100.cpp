@@ -27,3 +27,5 @@ TfrmOES100::TfrmOES100(QWidget *parent)
 QString TfrmOES100::exportTitle() const { return searched().month + QLatin1Char(' ') + searched().warehouse; }
 
 void TfrmOES100::printList(bool toPreview) { printSearched(OEP050(), searched().month + QStringLiteral(" ~ ") + searched().endMonth, searched().warehouse, searched().classes, toPreview); }
+
+#include "moc_OES100.cpp"

@@ -128,3 +128,5 @@ void StockSummaryScreen::printSearched(const StockPrintoutSpec &spec, const QStr
 }
 
 } // namespace stock
+
+#include "moc_StockSummaryScreen.cpp"

@@ -1,6 +1,0 @@
-add_executable(bench_closing ${CMAKE_CURRENT_LIST_DIR}/bench_closing.cpp)
-target_link_libraries(bench_closing PRIVATE purchasing_core)
-target_precompile_headers(bench_closing REUSE_FROM purchasing_core)
-add_executable(bench_closing_screens ${CMAKE_CURRENT_LIST_DIR}/bench_closing_screens.cpp)
-target_link_libraries(bench_closing_screens PRIVATE purchasing_core)
-target_precompile_headers(bench_closing_screens REUSE_FROM purchasing_core)

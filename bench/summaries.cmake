@@ -1,3 +1,0 @@
-add_executable(bench_summaries ${CMAKE_CURRENT_LIST_DIR}/bench_summaries.cpp)
-target_link_libraries(bench_summaries PRIVATE purchasing_core)
-target_precompile_headers(bench_summaries REUSE_FROM purchasing_core)

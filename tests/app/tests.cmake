@@ -1,0 +1,2 @@
+purchasing_test(tst_startup DB LINKS purchasing_program)
+purchasing_test(tst_mainwindow DB LINKS purchasing_testsession purchasing_program)

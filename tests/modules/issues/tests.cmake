@@ -1,0 +1,5 @@
+purchasing_test(tst_ODI010 DB LINKS purchasing_testsession purchasing_issues)
+purchasing_test(tst_ODI011 DB LINKS purchasing_testsession purchasing_issues)
+purchasing_test(tst_transfers DB LINKS purchasing_testsession purchasing_issues)
+purchasing_test(tst_ODI050 DB LINKS purchasing_testsession purchasing_issues)
+purchasing_test(tst_ODI040 DB LINKS purchasing_testsession purchasing_issues)

@@ -1,0 +1,5 @@
+purchasing_test(tst_OXI010 DB LINKS purchasing_testsession purchasing_master)
+purchasing_test(tst_OXI020 DB LINKS purchasing_testsession purchasing_master)
+purchasing_test(tst_OXI060 DB LINKS purchasing_testsession purchasing_master)
+purchasing_test(tst_OXI070 DB LINKS purchasing_testsession purchasing_master)
+purchasing_test(tst_OXI080 DB LINKS purchasing_testsession purchasing_master)

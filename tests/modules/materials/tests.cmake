@@ -1,0 +1,1 @@
+purchasing_test(tst_OPI010 DB LINKS purchasing_testsession purchasing_materials)

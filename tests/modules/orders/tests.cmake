@@ -1,0 +1,4 @@
+purchasing_test(tst_OBI010 DB LINKS purchasing_testsession purchasing_orders)
+purchasing_test(tst_OBI020 DB LINKS purchasing_testsession purchasing_orders)
+purchasing_test(tst_OBS010 DB LINKS purchasing_testsession purchasing_orders)
+purchasing_test(tst_OBP010 DB LINKS purchasing_testsession purchasing_orders)

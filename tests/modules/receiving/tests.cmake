@@ -1,0 +1,3 @@
+purchasing_test(tst_OCI010 DB LINKS purchasing_testsession purchasing_receiving)
+purchasing_test(tst_OCI020 DB LINKS purchasing_testsession purchasing_receiving)
+purchasing_test(tst_OCI030 DB LINKS purchasing_testsession purchasing_receiving)

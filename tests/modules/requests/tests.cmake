@@ -1,0 +1,2 @@
+purchasing_test(tst_OAI010 DB LINKS purchasing_testsession purchasing_program)
+purchasing_test(tst_OAI020 DB LINKS purchasing_testsession purchasing_requests)

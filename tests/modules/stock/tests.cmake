@@ -1,0 +1,2 @@
+purchasing_test(tst_summaries DB LINKS purchasing_testsession purchasing_stock SOURCES SummaryFixture.cpp)
+purchasing_test(tst_cost_screens DB LINKS purchasing_testsession purchasing_stock)
