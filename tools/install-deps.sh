@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config lld
+  build-essential cmake ninja-build pkg-config clang lld libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql libqt6opengl6-dev
   libsqlite3-dev postgresql fonts-nanum poppler-utils xvfb xauth
   libreoffice-calc-nogui libxlsxwriter-dev

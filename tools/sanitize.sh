@@ -10,6 +10,7 @@ build="$root/build-sanitize"
 "$root/tools/install-deps.sh"
 flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPURCHASING_BUILD_BENCH=OFF \
+  -DCMAKE_CXX_COMPILER="${CXX:-$(command -v clang++ || command -v c++)}" \
   -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" >/dev/null
 cmake --build "$build" -j "$(nproc)"
 

@@ -142,6 +142,10 @@ Query &Query::exec()
         throw m_conn.failure(
             DbError(e.databaseText().isEmpty() ? e.text() : e.databaseText().trimmed(), e.nativeErrorCode()));
     }
+    m_record = m_query.record();
+    m_columnIndex.clear();
+    for (int i = m_record.count() - 1; i >= 0; --i)   // the first of equal names wins
+        m_columnIndex.insert(m_record.fieldName(i).toUpper(), i);
     return *this;
 }
 
@@ -152,15 +156,14 @@ int Query::rowsAffected() const { return m_query.numRowsAffected(); }
 QStringList Query::columns() const
 {
     QStringList names;
-    const QSqlRecord r = m_query.record();
-    for (int i = 0; i < r.count(); ++i)
-        names.append(r.fieldName(i).toUpper());
+    for (int i = 0; i < m_record.count(); ++i)
+        names.append(m_record.fieldName(i).toUpper());
     return names;
 }
 
 QMetaType Query::fieldType(const QString &column) const
 {
-    return m_query.record().field(requireColumn(column)).metaType();
+    return m_record.field(requireColumn(column)).metaType();
 }
 
 bool Query::isNumeric(const QString &column) const
@@ -180,12 +183,7 @@ bool Query::isNumeric(const QString &column) const
 
 int Query::columnIndex(const QString &name) const
 {
-    const QSqlRecord r = m_query.record();
-    for (int i = 0; i < r.count(); ++i) {
-        if (r.fieldName(i).compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    }
-    return -1;
+    return m_columnIndex.value(name.toUpper(), -1);
 }
 
 int Query::requireColumn(const QString &name) const
@@ -200,7 +198,7 @@ QString Query::text(int column) const
 {
     const QVariant v = m_query.value(column);
     if (m_conn.engine() == Engine::PostgreSQL && v.metaType().id() == QMetaType::QString
-        && m_query.record().field(column).metaType().id() == QMetaType::Double)
+        && m_record.field(column).metaType().id() == QMetaType::Double)
         return trimDecimal(v.toString());
     return valueText(v);
 }

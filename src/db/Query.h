@@ -7,7 +7,9 @@
 // too: dates 'YYYY-MM-DD', numbers without needless trailing zeros.
 
 #include "db/Connection.h"
+#include <QHash>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStringList>
 
 namespace db {
@@ -53,6 +55,11 @@ private:
     QStringList m_names;
     QMap<QString, QVariant> m_values;
     QSqlQuery m_query;
+    // The result's columns, read once per run: asking the driver for its
+    // record builds every field anew, which a loop over rows would pay for
+    // each value it reads by name.
+    QSqlRecord m_record;
+    QHash<QString, int> m_columnIndex;   // by upper-case name
 };
 
 // The text form of a value as read from either engine.

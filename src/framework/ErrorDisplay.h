@@ -41,15 +41,14 @@ bool RunUserAction(const std::function<void()> &action);
 // through it leaks what it held, so every handler that may fail (a
 // statement, a check, a printout) is connected this way, never by a bare
 // QObject::connect. The action takes the signal's arguments or none.
-template <typename Sender, typename Signal, typename Action>
-QMetaObject::Connection OnUserAction(const Sender *sender, Signal signal, const QObject *context, Action action)
+template <typename Sender, typename SignalClass, typename... SignalArgs, typename Action>
+QMetaObject::Connection OnUserAction(const Sender *sender, void (SignalClass::*signal)(SignalArgs...),
+                                     const QObject *context, Action action)
 {
-    return QObject::connect(sender, signal, context, [action = std::move(action)](const auto &...args) {
-        RunUserAction([&] {
-            if constexpr (std::is_invocable_v<const Action &, decltype(args)...>)
-                action(args...);
-            else
-                action();
-        });
+    return QObject::connect(sender, signal, context, [action = std::move(action)](SignalArgs... args) {
+        if constexpr (std::is_invocable_v<const Action &, SignalArgs...>)
+            RunUserAction([&] { action(args...); });
+        else
+            RunUserAction([&] { action(); });
     });
 }
