@@ -8,9 +8,18 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
 
 "$root/tools/install-deps.sh"
-"$root/tools/build.sh" "$build" purchasing vemo purchasing-db purchasing_splash
+"$root/tools/build.sh" "$build" purchasing-db
+# The demo year is written on one core while the rest of the client builds.
+writer=""
 if [ ! -f "$build/demo.db" ]; then
-  "$build/purchasing-db" demo "$build/demo.db.part"
-  mv "$build/demo.db.part" "$build/demo.db"
+  rm -f "$build"/demo.db.part*
+  ( "$build/purchasing-db" demo "$build/demo.db.part" >"$build/demo.log" &&
+    mv "$build/demo.db.part" "$build/demo.db" ) &
+  writer=$!
+fi
+"$root/tools/build.sh" "$build" purchasing vemo purchasing_splash
+if [ -n "$writer" ] && ! wait "$writer"; then
+  echo "the demo database could not be written: see $build/demo.log" >&2
+  exit 1
 fi
 exec "$build/vemo" --alias "$build/demo.db" "$@"
